@@ -1,0 +1,30 @@
+#pragma once
+
+#include <bvwidgets_export.h>
+
+#include <QSlider>
+
+/// A slider that jumps straight to the pressed point (any mouse button) and
+/// follows the mouse while the button is held. A slider named "PopupSlider"
+/// ignores 12 pixels at each end of its groove.
+class BVWIDGETS_EXPORT EasySlider : public QSlider {
+    Q_OBJECT
+
+public:
+    explicit EasySlider(QWidget* parent = nullptr);
+    explicit EasySlider(Qt::Orientation orientation, QWidget* parent = nullptr);
+    ~EasySlider() override;
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void updateSliderPosition(int x);
+
+    bool m_bHovered = false;
+    bool m_bPressed = false;
+};

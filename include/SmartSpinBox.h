@@ -1,0 +1,18 @@
+#pragma once
+
+#include <bvwidgets_export.h>
+
+#include <QSpinBox>
+
+/// An integer spin box that keeps Tab away from the host's shortcuts and
+/// gives up keyboard focus on Escape, Return and Enter.
+class BVWIDGETS_EXPORT SmartSpinBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    explicit SmartSpinBox(QWidget* parent = nullptr);
+    ~SmartSpinBox() override;
+
+protected:
+    bool event(QEvent* event) override;
+};

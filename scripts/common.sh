@@ -1,0 +1,18 @@
+# Shared by the set-up scripts: installs missing Debian packages.
+bv_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+bv_need_packages() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev)
