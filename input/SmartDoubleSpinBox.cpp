@@ -4,8 +4,7 @@
 
 SmartDoubleSpinBox::SmartDoubleSpinBox(QWidget* parent)
     : QDoubleSpinBox(parent)
-{
-}
+{ }
 
 SmartDoubleSpinBox::~SmartDoubleSpinBox() = default;
 

@@ -4,8 +4,7 @@
 
 SmartSpinBox::SmartSpinBox(QWidget* parent)
     : QSpinBox(parent)
-{
-}
+{ }
 
 SmartSpinBox::~SmartSpinBox() = default;
 

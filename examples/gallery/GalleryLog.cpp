@@ -23,6 +23,9 @@ QString DescribeColor(const QColor& color)
         return QStringLiteral("invalid");
     QString text = color.name();
     if (color.spec() == QColor::Hsl)
-        text += QStringLiteral(" (hsl %1, %2, %3)").arg(color.hslHue()).arg(color.hslSaturation()).arg(color.lightness());
+        text += QStringLiteral(" (hsl %1, %2, %3)")
+                    .arg(color.hslHue())
+                    .arg(color.hslSaturation())
+                    .arg(color.lightness());
     return text;
 }

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     parser.process(app);
 
     // The gallery plays the host: it supplies the "theme:" images.
-    QDir::setSearchPaths(QStringLiteral("theme"), {QStringLiteral(BV_GALLERY_THEME_DIR)});
+    QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_GALLERY_THEME_DIR) });
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("BVWidgets gallery"));

@@ -29,12 +29,12 @@ QString ThemeDir()
 
 void InstallTheme()
 {
-    QDir::setSearchPaths(QStringLiteral("theme"), {ThemeDir()});
+    QDir::setSearchPaths(QStringLiteral("theme"), { ThemeDir() });
 }
 
 void InstallEmptyTheme()
 {
-    QDir::setSearchPaths(QStringLiteral("theme"), {QDir::tempPath() + QStringLiteral("/bv-no-such-theme")});
+    QDir::setSearchPaths(QStringLiteral("theme"), { QDir::tempPath() + QStringLiteral("/bv-no-such-theme") });
 }
 
 MessageCatcher::MessageCatcher()

@@ -39,8 +39,8 @@ QImage Swap(int scale)
     arc.cubicTo(2, 3, 4, 2, 8, 2);
     p.drawPath(arc);
     p.setBrush(QColor(40, 40, 40));
-    p.drawPolygon(QPolygonF({QPointF(7, 0), QPointF(10, 2), QPointF(7, 4)}));
-    p.drawPolygon(QPolygonF({QPointF(0, 7), QPointF(2, 10), QPointF(4, 7)}));
+    p.drawPolygon(QPolygonF({ QPointF(7, 0), QPointF(10, 2), QPointF(7, 4) }));
+    p.drawPolygon(QPolygonF({ QPointF(0, 7), QPointF(2, 10), QPointF(4, 7) }));
     return image;
 }
 
@@ -71,8 +71,8 @@ QImage Handle(int scale)
     p.drawEllipse(QRectF(1, 1, 22, 22));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({QPointF(5, 12), QPointF(10, 7), QPointF(10, 17)}));
-    p.drawPolygon(QPolygonF({QPointF(19, 12), QPointF(14, 7), QPointF(14, 17)}));
+    p.drawPolygon(QPolygonF({ QPointF(5, 12), QPointF(10, 7), QPointF(10, 17) }));
+    p.drawPolygon(QPolygonF({ QPointF(19, 12), QPointF(14, 7), QPointF(14, 17) }));
     return image;
 }
 
