@@ -1,0 +1,42 @@
+// Creates every exported control through the installed headers and library.
+#include <BVColorControl.h>
+#include <BVColorWheel.h>
+#include <BVColorWidget.h>
+#include <BVSpinBox.h>
+#include <BVSplitter.h>
+#include <BVWizard.h>
+#include <EasySlider.h>
+#include <SmartDoubleSpinBox.h>
+#include <SmartSpinBox.h>
+
+#include <QApplication>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* panel = new BVColorWidget;
+    layout->addWidget(panel);
+    layout->addWidget(new BVColorWheel);
+    layout->addWidget(new BVColorControl);
+    layout->addWidget(new EasySlider);
+    layout->addWidget(new SmartSpinBox);
+    layout->addWidget(new SmartDoubleSpinBox);
+    layout->addWidget(new BVSpinBox);
+    auto* wizard = new BVWizard;
+    wizard->AddPage(new QWidget);
+    layout->addWidget(wizard);
+    auto* splitter = new BVSplitter(Qt::Vertical, &window);
+    window.show();
+
+    panel->SetForeground(QColor(18, 52, 86));
+    splitter->SetPosition(0.25);
+    const bool ok = panel->GetForeground() == QColor(18, 52, 86) && splitter->GetPosition() == 0.25
+        && wizard->GetPageCount() == 1 && panel->Save().size() == 152;
+    std::printf("consumer: %s\n", ok ? "ok" : "FAILED");
+    return ok ? 0 : 1;
+}
