@@ -1,0 +1,44 @@
+// Loads the Designer plugin the way Designer does and creates every control.
+#include <QPluginLoader>
+#include <QtTest>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+class tst_DesignerPlugin : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void collection();
+};
+
+void tst_DesignerPlugin::collection()
+{
+    QPluginLoader loader(QStringLiteral(BV_DESIGNER_PLUGIN));
+    QVERIFY2(loader.load(), qPrintable(loader.errorString()));
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    QVERIFY(collection);
+
+    const QStringList expected = {QStringLiteral("BVColorWidget"), QStringLiteral("BVColorWheel"),
+        QStringLiteral("BVColorControl"), QStringLiteral("EasySlider"), QStringLiteral("SmartSpinBox"),
+        QStringLiteral("SmartDoubleSpinBox"), QStringLiteral("BVSpinBox"), QStringLiteral("BVSplitter"),
+        QStringLiteral("BVWizard")};
+    QStringList names;
+    QWidget parent;
+    for (QDesignerCustomWidgetInterface* widget : collection->customWidgets()) {
+        names << widget->name();
+        QCOMPARE(widget->group(), QStringLiteral("BVWidgets"));
+        QCOMPARE(widget->includeFile(), QStringLiteral("<%1.h>").arg(widget->name()));
+        QVERIFY(!widget->icon().isNull());
+        QVERIFY(!widget->toolTip().isEmpty());
+        QVERIFY(widget->domXml().contains(QStringLiteral("class=\"%1\"").arg(widget->name())));
+        QWidget* created = widget->createWidget(&parent);
+        QVERIFY(created);
+        QCOMPARE(created->parentWidget(), &parent);
+        // The wizard has no meta-object of its own; all the others report their class.
+        if (widget->name() != QLatin1String("BVWizard"))
+            QCOMPARE(QString::fromLatin1(created->metaObject()->className()), widget->name());
+    }
+    QCOMPARE(names, expected);
+}
+
+QTEST_MAIN(tst_DesignerPlugin)
+#include "tst_designerplugin.moc"
