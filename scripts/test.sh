@@ -1,14 +1,31 @@
 #!/usr/bin/env bash
 # Builds the library and runs every test: offscreen, at device pixel ratio 2,
-# and under Xvfb for what needs a real window system. Does its own set-up.
+# under Xvfb for what needs a real window system, the installed-package and
+# Designer plugin checks, then the whole suite again with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Does its own set-up. Extra arguments go to ctest.
+#   BV_SKIP_SANITIZE=1  skip the sanitizer pass (quicker local runs)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 bv_need_packages "${bv_base_packages[@]}" xvfb xauth xkb-data
 
 build="${BV_BUILD_DIR:-$bv_root/build-test}"
+echo "== Build and test ($build)"
 cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_WERROR=ON \
     -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON >/dev/null
 cmake --build "$build" -j2
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@"
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+
+if [ "${BV_SKIP_SANITIZE:-0}" != 1 ]; then
+    asan="$build-asan"
+    echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer ($asan)"
+    cmake -S "$bv_root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DBV_WERROR=ON -DBV_SANITIZE=ON \
+        -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+    cmake --build "$asan" -j2
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export LSAN_OPTIONS="suppressions=$bv_root/tests/support/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    # The package test installs and links an uninstrumented consumer: not useful here.
+    (cd "$asan" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 -LE package "$@")
+fi
+echo "== All tests passed"
