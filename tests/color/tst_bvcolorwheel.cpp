@@ -69,7 +69,22 @@ struct ShownWheel {
     BVColorWheel* wheel = nullptr;
 };
 
+// One mouse action of a scripted drag; `where` is degrees on the ring or one
+// of the two special places.
+constexpr int kCentre = -1;
+constexpr int kMarker = -2;
+struct MouseStep {
+    QTest::MouseAction action;
+    Qt::MouseButton button;
+    int where;
+    double offset;
+    int signals;
+    int hue;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(QVector<MouseStep>)
 
 class tst_BVColorWheel : public QObject {
     Q_OBJECT
@@ -95,10 +110,8 @@ private Q_SLOTS:
     void pickColorInvertsMarker_data();
     void pickColorInvertsMarker();
 
-    void ringPress_data();
-    void ringPress();
-    void hueDrag();
-    void releaseOfAnyButtonEndsDrag();
+    void hueMouse_data();
+    void hueMouse();
     void triangleDrag();
     void colorMarkerPressStartsDrag();
 
@@ -410,115 +423,77 @@ void tst_BVColorWheel::pickColorInvertsMarker()
     QVERIFY2(qAbs(picked.y() - saturation) <= 3, qPrintable(QString::number(picked.y())));
 }
 
-void tst_BVColorWheel::ringPress_data()
+void tst_BVColorWheel::hueMouse_data()
 {
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<int>("degrees");
-    QTest::addColumn<double>("offset");
-    QTest::addColumn<int>("expectedHue");
+    QTest::addColumn<QVector<MouseStep>>("steps");
+    const auto L = Qt::LeftButton;
+    const auto R = Qt::RightButton;
+    const QTest::MouseAction press = QTest::MousePress;
+    const QTest::MouseAction move = QTest::MouseMove;
+    const QTest::MouseAction release = QTest::MouseRelease;
 
-    // Expected hue 0 means nothing changed: no signal and no drag.
-    QTest::newRow("left, new hue") << Qt::LeftButton << 90 << 0.0 << 90;
-    QTest::newRow("left, 12 o'clock") << Qt::LeftButton << 270 << 0.0 << 270;
+    // { action, button, where, offset from the ring's middle, signals so far, hue }
+    QTest::newRow("press the ring and drag") << QVector<MouseStep> {
+        { press, L, 90, 0, 1, 90 },
+        { move, L, 90, 5, 1, 90 }, // same integer hue: silent
+        { move, L, 135, 0, 2, 135 },
+        { move, L, 180, 40, 3, 180 }, // outside the wheel, still following
+        { move, L, kCentre, 0, 4, 0 },
+        { move, L, kCentre, 0, 4, 0 },
+        { release, L, kCentre, 0, 4, 0 },
+    };
     // The hue marker sits on the current hue; press the ring just beside it.
-    QTest::newRow("left, current hue") << Qt::LeftButton << 0 << 10.6 << 0;
-    QTest::newRow("right") << Qt::RightButton << 90 << 0.0 << 0;
-    QTest::newRow("middle") << Qt::MiddleButton << 180 << 0.0 << 0;
+    QTest::newRow("press the ring at the current hue") << QVector<MouseStep> { { press, L, 0, 10.6, 0, 0 },
+        { move, L, 90, 0, 0, 0 }, { release, L, 90, 0, 0, 0 } };
+    QTest::newRow("right press") << QVector<MouseStep> { { press, R, 90, 0, 0, 0 }, { move, R, 180, 0, 0, 0 },
+        { release, R, 180, 0, 0, 0 } };
+    QTest::newRow("middle press") << QVector<MouseStep> { { press, Qt::MiddleButton, 270, 0, 0, 0 },
+        { release, Qt::MiddleButton, 270, 0, 0, 0 } };
+    QTest::newRow("press the hue marker") << QVector<MouseStep> { { press, L, kMarker, 0, 0, 0 },
+        { move, L, 45, 0, 1, 45 }, { release, L, 45, 0, 1, 45 } };
+    QTest::newRow("release of another button ends the drag") << QVector<MouseStep> {
+        { press, L, 90, 0, 1, 90 },
+        { press, R, 90, 0, 1, 90 },
+        { release, R, 90, 0, 1, 90 },
+        { move, L, 180, 0, 1, 90 },
+        { release, L, 180, 0, 1, 90 },
+    };
 }
 
-void tst_BVColorWheel::ringPress()
+void tst_BVColorWheel::hueMouse()
 {
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(int, degrees);
-    QFETCH(double, offset);
-    QFETCH(int, expectedHue);
+    QFETCH(QVector<MouseStep>, steps);
 
     ShownWheel shown;
     QVERIFY(shown.Ready());
     BVColorWheel* wheel = shown.wheel;
     const QToolButton* angle = wheel->findChild<QToolButton*>(QStringLiteral("ANGLECONTROL"));
-    const QPoint markerBefore = angle->pos();
     QSignalSpy spy(wheel, &BVColorWheel::ColorChanged);
-
-    // Where the marker is when the signal arrives tells the order of effects.
     QPoint markerAtSignal;
     connect(wheel, &BVColorWheel::ColorChanged, this, [&] { markerAtSignal = angle->pos(); });
 
-    QTest::mousePress(wheel, button, {}, OnRing(*wheel, degrees, offset));
-    const bool changed = expectedHue != 0;
-    QCOMPARE(spy.count(), changed ? 1 : 0);
-    QCOMPARE(wheel->GetColor().hslHue(), expectedHue);
-    if (changed) {
-        QCOMPARE(markerAtSignal, angle->pos());
-        QVERIFY(angle->pos() != markerBefore);
-    }
-
-    // Only a drag makes the move count.
-    QTest::mouseMove(wheel, OnRing(*wheel, 135));
-    QCOMPARE(spy.count(), changed ? 2 : 0);
-    QCOMPARE(wheel->GetColor().hslHue(), changed ? 135 : 0);
-    if (changed) // on a move the signal comes before the marker moves
-        QVERIFY(markerAtSignal != angle->pos());
-    QTest::mouseRelease(wheel, button, {}, OnRing(*wheel, 135));
-    QCOMPARE(spy.count(), changed ? 2 : 0);
-}
-
-void tst_BVColorWheel::hueDrag()
-{
-    ShownWheel shown;
-    QVERIFY(shown.Ready());
-    BVColorWheel* wheel = shown.wheel;
-    QSignalSpy spy(wheel, &BVColorWheel::ColorChanged);
-
-    // A press on the hue marker grabs it without a change.
-    QTest::mousePress(wheel, Qt::LeftButton, {}, MarkerCentre(*wheel, "ANGLECONTROL"));
-    QCOMPARE(spy.count(), 0);
-
-    const QPoint centre = WheelRect(wheel->size(), 1, kNoMargins).center();
-    struct Step {
-        QPoint pos;
-        int hue;
-        int signals;
-    };
-    const Step steps[] = {
-        { centre + QPoint(50, 50), 45, 1 },
-        { centre + QPoint(20, 20), 45, 1 }, // same integer hue: silent
-        { centre + QPoint(0, 100), 90, 2 },
-        { centre + QPoint(-150, 0), 180, 3 }, // outside the wheel, still following
-        { centre, 0, 4 }, // the exact centre reads as 0
-        { centre, 0, 4 },
-    };
-    for (const Step& step : steps) {
-        QTest::mouseMove(wheel, step.pos);
-        QCOMPARE(wheel->GetColor().hslHue(), step.hue);
+    for (const MouseStep& step : steps) {
+        QPoint pos = OnRing(*wheel, step.where, step.offset);
+        if (step.where == kCentre)
+            pos = WheelRect(wheel->size(), 1, kNoMargins).center();
+        else if (step.where == kMarker)
+            pos = MarkerCentre(*wheel, "ANGLECONTROL");
+        const int before = spy.count();
+        QTest::mouseEvent(step.action, wheel, step.button, {}, pos);
         QCOMPARE(spy.count(), step.signals);
+        QCOMPARE(wheel->GetColor().hslHue(), step.hue);
+        // A press moves the marker before it signals, a move after.
+        if (spy.count() > before)
+            QCOMPARE(markerAtSignal == angle->pos(), step.action == QTest::MousePress);
     }
-    QTest::mouseRelease(wheel, Qt::LeftButton, {}, centre);
 
-    // The triangle follows the hue once its render is back.
+    // The triangle turns with the hue once its render is back.
     QTRY_VERIFY(Settled(*wheel));
     const QVector<QPointF> v = Inspect(*wheel).vertices;
-    const QPointF middle = (v[0] + v[1] + v[2]) / 3;
-    QVERIFY(qAbs(v[0].y() - middle.y()) < 1e-9);
-    QVERIFY(v[0].x() > middle.x());
-}
-
-void tst_BVColorWheel::releaseOfAnyButtonEndsDrag()
-{
-    ShownWheel shown;
-    QVERIFY(shown.Ready());
-    BVColorWheel* wheel = shown.wheel;
-    QSignalSpy spy(wheel, &BVColorWheel::ColorChanged);
-
-    QTest::mousePress(wheel, Qt::LeftButton, {}, OnRing(*wheel, 90));
-    QTest::mousePress(wheel, Qt::RightButton, {}, OnRing(*wheel, 90));
-    QCOMPARE(spy.count(), 1);
-    QTest::mouseRelease(wheel, Qt::RightButton, {}, OnRing(*wheel, 90));
-    QVERIFY(!Inspect(*wheel).dragging);
-    QTest::mouseMove(wheel, OnRing(*wheel, 180));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(wheel->GetColor().hslHue(), 90);
-    QTest::mouseRelease(wheel, Qt::LeftButton, {}, OnRing(*wheel, 180));
+    const double theta = wheel->GetColor().hslHue() * M_PI / 180;
+    const QPointF toHue = v[0] - (v[0] + v[1] + v[2]) / 3;
+    QVERIFY(qAbs(toHue.x() * std::sin(theta) - toHue.y() * std::cos(theta)) < 1e-6);
+    QVERIFY(toHue.x() * std::cos(theta) + toHue.y() * std::sin(theta) > 0);
 }
 
 void tst_BVColorWheel::triangleDrag()
