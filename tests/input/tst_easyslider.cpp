@@ -125,23 +125,16 @@ void tst_EasySlider::pressMapsOntoGroove_data()
     const QString popup = QStringLiteral("PopupSlider");
     QTest::newRow("middle") << plain << 0 << 255 << 128 << 128;
     QTest::newRow("first interior pixel") << plain << 0 << 255 << 1 << 1;
-    QTest::newRow("quarter") << plain << 0 << 255 << 64 << 64;
     QTest::newRow("last interior pixel") << plain << 0 << 255 << 254 << 253;
     QTest::newRow("rounds down") << plain << 0 << 100 << 3 << 1;
-    QTest::newRow("rounds up") << plain << 0 << 100 << 4 << 2;
     QTest::newRow("exact half rounds up") << plain << 0 << 100 << 32 << 13;
     QTest::newRow("negative range") << plain << -50 << 50 << 128 << 0;
     QTest::newRow("shifted range") << plain << 10 << 20 << 200 << 18;
-    QTest::newRow("large range") << plain << 0 << 1000000 << 128 << 500000;
-    QTest::newRow("on left edge") << plain << 0 << 255 << 0 << 0;
     QTest::newRow("left of groove") << plain << 0 << 255 << -5 << 0;
-    QTest::newRow("on right edge") << plain << 0 << 255 << kGrooveWidth - 1 << 255;
     QTest::newRow("right of groove") << plain << 0 << 255 << kGrooveWidth + 20 << 255;
     QTest::newRow("popup: inside the inset") << popup << 0 << 255 << 10 << 0;
     QTest::newRow("popup: on narrowed left edge") << popup << 0 << 255 << 12 << 0;
-    QTest::newRow("popup: first interior pixel") << popup << 0 << 255 << 13 << 1;
     QTest::newRow("popup: quarter") << popup << 0 << 255 << 70 << 64;
-    QTest::newRow("popup: last interior pixel") << popup << 0 << 255 << 242 << 253;
     QTest::newRow("popup: on narrowed right edge") << popup << 0 << 255 << 243 << 255;
 }
 
@@ -199,12 +192,6 @@ void tst_EasySlider::dragFollowsUntilRelease()
     QVERIFY(SendMouse(slider.get(), QEvent::MouseMove, slider->width() + 40, Qt::NoButton, Qt::LeftButton));
     QCOMPARE(slider->value(), 255);
     QVERIFY(SendMouse(slider.get(), QEvent::MouseButtonRelease, left + 10, Qt::LeftButton, Qt::NoButton));
-    QCOMPARE(slider->value(), 255);
-
-    // With tracking off the drag moves the position only.
-    slider->setTracking(false);
-    Press(slider.get(), left + 64);
-    QCOMPARE(slider->sliderPosition(), 64);
     QCOMPARE(slider->value(), 255);
 }
 
