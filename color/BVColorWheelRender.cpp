@@ -1,0 +1,228 @@
+#include "BVColorWheelRender.h"
+
+#include <QColor>
+#include <QConicalGradient>
+#include <QLineF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QVector2D>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kTwoThirdsPi = 2.0943951023931953;
+
+// Premultiplied ARGB is what a transparent-filled raster QPixmap holds, so the
+// QImage path gives the very pixels the QPixmap path would.
+constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
+
+QImage TransparentImage(const QSize& size)
+{
+    QImage image(size, kFormat);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& color)
+{
+    QLinearGradient gradient(from, to);
+    gradient.setColorAt(0, color);
+    gradient.setColorAt(1, Qt::transparent);
+    return gradient;
+}
+
+// A corner layer: opaque `color` at `corner`, fading towards both other
+// vertices; its alpha is the product of the two ramps.
+QImage CornerLayer(const QSize& size, const QPainterPath& path, const QPointF& corner, const QPointF& toward1,
+    const QPointF& toward2, const QColor& color)
+{
+    QImage layer = TransparentImage(size);
+    QPainter painter(&layer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(path, Ramp(corner, toward1, color));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillPath(path, Ramp(corner, toward2, color));
+    return layer;
+}
+
+} // namespace
+
+QRect WheelRect(const QSize& size, int scale, const QMargins& margins)
+{
+    const int left = margins.left() * scale;
+    const int top = margins.top() * scale;
+    const QRect area = QRect(QPoint(0, 0), size * scale)
+                           .adjusted(left, top, -margins.right() * scale, -margins.bottom() * scale);
+    const int side = area.width() > area.height() ? area.height() : area.width();
+    const QPoint centre = area.center();
+    QRect square(centre.x() - side / 2, centre.y() - side / 2, side, side);
+    // The integer centre lies left of (above) the middle of an even span, so
+    // the square can start one pixel inside the margin.
+    if (square.left() < left)
+        square.moveLeft(left);
+    if (square.top() < top)
+        square.moveTop(top);
+    return square;
+}
+
+QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMargins& margins)
+{
+    const QRect rect = WheelRect(size, ratio, margins);
+    if (!rect.isValid() || rect.isEmpty())
+        return QImage();
+
+    // Positions run counter-clockwise, so the hues run clockwise on screen;
+    // red at both ends leaves no seam at 3 o'clock.
+    QConicalGradient gradient(rect.width() / 2.0, rect.height() / 2.0, 0);
+    double position = 1.0;
+    for (int i = 0; i <= 20; ++i) {
+        gradient.setColorAt(position, QColor::fromHsl((18 * i) % 360, 255, 128, 255));
+        position = qMax(0.0, position - 0.05);
+    }
+
+    const QRect local(0, 0, rect.width(), rect.height());
+    const int width = markerSize * ratio;
+    QPainterPath outer;
+    outer.addEllipse(local);
+    QPainterPath inner;
+    inner.addEllipse(local.adjusted(width, width, -width, -width));
+    const QPainterPath ring = outer.subtracted(inner);
+
+    QImage image = TransparentImage(size * ratio);
+    {
+        QPainter painter(&image);
+        painter.translate(rect.topLeft());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(ring, gradient);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QPixmap RenderRing(const QSize& size, int markerSize, int ratio, const QMargins& margins)
+{
+    return QPixmap::fromImage(RenderRingImage(size, markerSize, ratio, margins));
+}
+
+QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)
+{
+    const QRect rect = WheelRect(size, ratio, margins);
+    const int ring = markerSize * ratio;
+    const QSize inner(rect.width() - 2 * ring, rect.height() - 2 * ring);
+    if (!inner.isValid() || inner.isEmpty())
+        return QImage();
+
+    const double a = inner.width() / 2.0;
+    const double b = inner.height() / 2.0;
+    const double theta = hue * M_PI / 180.0;
+    QPointF v[3];
+    for (int j = 0; j < 3; ++j)
+        v[j]
+            = QPointF(a + std::cos(theta + j * kTwoThirdsPi) * a, b + std::sin(theta + j * kTwoThirdsPi) * b);
+
+    QPainterPath path;
+    path.moveTo(v[0]);
+    path.lineTo(v[1]);
+    path.lineTo(v[2]);
+    path.lineTo(v[0]);
+
+    const QImage black = CornerLayer(inner, path, v[2], v[0], v[1], Qt::black);
+    const QImage white = CornerLayer(inner, path, v[1], v[0], v[2], Qt::white);
+
+    const QColor pure = QColor::fromHsl(hue % 360, 255, 128, 255);
+    QImage image = TransparentImage(size * ratio);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(rect.left() + ring, rect.top() + ring);
+        painter.fillPath(path, Ramp(v[0], v[1], pure));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillPath(path, Ramp(v[0], v[2], pure));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(0, 0, black);
+        painter.drawImage(0, 0, white);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QPixmap RenderTriangle(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)
+{
+    return QPixmap::fromImage(RenderTriangleImage(size, markerSize, hue, ratio, margins));
+}
+
+QImage MakeMarkerIconImage(const QSize& size, int ratio)
+{
+    const QSize pixels = size * ratio;
+    QImage image = TransparentImage(pixels);
+    // Insets and pens are device pixels on purpose: the rings stay thin at
+    // any ratio.
+    const QRect frame(QPoint(0, 0), pixels);
+    QPainter painter(&image);
+    painter.setPen(QPen(QBrush(Qt::black), 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.drawEllipse(frame.adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(QBrush(Qt::white), 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.drawEllipse(frame.adjusted(4, 4, -4, -4));
+    return image;
+}
+
+QPixmap MakeMarkerIcon(const QSize& size, int ratio)
+{
+    return QPixmap::fromImage(MakeMarkerIconImage(size, ratio));
+}
+
+QPoint PickColor(const QVector<QPointF>& vertices, const QPoint& pos)
+{
+    if (vertices.size() != 3)
+        return QPoint(-1, -1);
+
+    const QPointF p(pos);
+    const QPointF& hue = vertices[0];
+    const QPointF& white = vertices[1];
+    const QPointF& black = vertices[2];
+
+    const QLineF axis(black, white);
+    QLineF perpendicular = axis.normalVector();
+    perpendicular.translate(p - perpendicular.p1());
+    QPointF foot(0, 0);
+    axis.intersects(perpendicular, &foot);
+
+    const QVector2D d(white - black);
+    double t = 0;
+    if (qAbs(d.x()) > qAbs(d.y()))
+        t = (foot.x() - black.x()) / d.x();
+    else if (qAbs(d.y()) > qAbs(d.x()))
+        t = (foot.y() - black.y()) / d.y();
+    else if (d.x() != 0)
+        t = (foot.x() - black.x()) / d.x();
+
+    double s = 0;
+    if (t >= 1) {
+        t = 1;
+    } else if (t <= 0) {
+        t = 0;
+    } else {
+        // The colored edge switches at the middle of the axis, as the marker
+        // placement does.
+        const QLineF edge = t < 0.5 ? QLineF(black, hue) : QLineF(hue, white);
+        QLineF across = axis.normalVector();
+        across.translate(foot - across.p1());
+        QPointF onEdge(0, 0);
+        across.intersects(edge, &onEdge);
+        if (qAbs(onEdge.x() - foot.x()) > 1e-12 || qAbs(onEdge.y() - foot.y()) > 1e-12) {
+            const QRect between = QRect(onEdge.toPoint(), foot.toPoint()).normalized();
+            const double toFoot = QLineF(p, foot).length();
+            if (between.contains(pos))
+                s = toFoot / QLineF(onEdge, foot).length();
+            else
+                s = QLineF(p, onEdge).length() <= toFoot ? 1 : 0;
+        }
+    }
+
+    const int lightness = qBound(0, int(t * 255 + 0.5), 255);
+    const int saturation = qBound(0, int(s * 255 + 0.5), 255);
+    return QPoint(lightness, saturation);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// The color wheel's geometry and image makers. They touch no widget state and
+// may run in any thread. The ...Image variants paint into a QImage and are the
+// ones the wheel hands to the thread pool: a QPixmap must not be created off
+// the GUI thread, nor after the application object is gone. The QPixmap
+// functions wrap them for callers on the GUI thread.
+
+#include <QImage>
+#include <QMargins>
+#include <QPixmap>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QVector>
+
+#include <atomic>
+
+class BVColorWheel;
+
+/// The square that holds the ring: the largest square inside the margins,
+/// centred there, and never left of the left margin nor above the top margin.
+/// Scale is 1 for widget coordinates, the device pixel ratio for device pixels.
+QRect WheelRect(const QSize& size, int scale, const QMargins& margins);
+
+/// Hue ring, `markerSize` logical pixels wide, at size × ratio device pixels
+/// tagged with the ratio. Null when the square inside the margins is empty.
+QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMargins& margins);
+QPixmap RenderRing(const QSize& size, int markerSize, int ratio, const QMargins& margins);
+
+/// HSL triangle inscribed in the ring's inner edge: corners the pure hue,
+/// white and black. Null when the ring leaves no room inside.
+QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
+QPixmap RenderTriangle(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
+
+/// A black ring with a white ring inside, size × ratio pixels, ratio 1.
+QImage MakeMarkerIconImage(const QSize& size, int ratio);
+QPixmap MakeMarkerIcon(const QSize& size, int ratio);
+
+/// Lightness (x) and saturation (y), 0 to 255, of a point against the
+/// triangle (hue, white, black); (-1, -1) unless there are three vertices.
+QPoint PickColor(const QVector<QPointF>& vertices, const QPoint& pos);
+
+// Hooks for the project's own tests; not part of the library's API.
+namespace BVColorWheelTest {
+
+// Renders launched by any wheel in this process, counted on the GUI thread.
+extern std::atomic<int> g_ringRenders;
+extern std::atomic<int> g_triangleRenders;
+
+struct State {
+    QPixmap ring;
+    QPixmap triangle;
+    QVector<QPointF> vertices;
+    bool ringBusy = false;
+    bool ringPending = false;
+    bool triangleBusy = false;
+    bool trianglePending = false;
+    bool dragging = false;
+};
+State Inspect(const BVColorWheel& wheel);
+
+} // namespace BVColorWheelTest
