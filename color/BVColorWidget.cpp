@@ -292,8 +292,11 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
 
     const int ratio = ui.m_pPickerIcon->devicePixelRatio();
     QPixmap picker(BVStringHelper::DPIAdjustImageName(QStringLiteral("theme:picker_gray.png")));
-    picker = picker.scaled(16 * ratio, 16 * ratio, Qt::KeepAspectRatio, Qt::FastTransformation);
-    picker.setDevicePixelRatio(ratio);
+    // Scaling a null pixmap warns; a host without the image simply gets no icon.
+    if (!picker.isNull()) {
+        picker = picker.scaled(16 * ratio, 16 * ratio, Qt::KeepAspectRatio, Qt::FastTransformation);
+        picker.setDevicePixelRatio(ratio);
+    }
     ui.m_pPickerIcon->setPixmap(picker);
 
     ui.m_pWebEditor->hide();
