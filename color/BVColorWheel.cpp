@@ -276,7 +276,7 @@ QColor BVColorWheel::GetColor() const
 
 void BVColorWheel::SetColor(const QColor& color)
 {
-    // QColor's equality compares the spec too, so an RGB color reloads.
+    // QColor's equality also compares the color model, so an RGB color reloads.
     if (GetColor() == color)
         return;
     // An invalid QColor reports hue 0, saturation 0, lightness 0: black.

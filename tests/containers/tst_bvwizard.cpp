@@ -1,0 +1,184 @@
+#include "BVWizard.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+QWidget* WidgetAt(BVWizard& wizard, int row)
+{
+    QLayoutItem* item = static_cast<QGridLayout*>(wizard.layout())->itemAtPosition(row, 0);
+    return item ? item->widget() : nullptr;
+}
+
+// Checks the wizard shows exactly the page at `index` (none for -1), in row 1.
+void CheckShown(BVWizard& wizard, const QList<QWidget*>& pages, int index)
+{
+    QWidget* shown = index >= 0 ? pages.at(index) : nullptr;
+    QCOMPARE(wizard.GetPageIndex(), index);
+    QCOMPARE(wizard.GetPage(), shown);
+    QCOMPARE(WidgetAt(wizard, 1), shown);
+    for (QWidget* page : pages)
+        QCOMPARE(page->isHidden(), page != shown);
+}
+
+// In a row's list of calls these stand for SetPage with a widget: page b's,
+// or one never added.
+constexpr int kWidgetB = 1000;
+constexpr int kStranger = -1000;
+
+} // namespace
+
+class tst_BVWizard : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void setPage_data();
+    void setPage();
+    void duplicatePage();
+    void header();
+    void footerOrder();
+    void ownership();
+};
+
+void tst_BVWizard::setPage_data()
+{
+    QTest::addColumn<QList<int>>("calls");
+    QTest::addColumn<int>("expected");
+
+    // SetPage calls on a wizard given pages a, b and c.
+    QTest::newRow("first page shown") << QList<int> {} << 0;
+    QTest::newRow("next") << QList<int> { 1 } << 1;
+    QTest::newRow("same twice") << QList<int> { 2, 2 } << 2;
+    QTest::newRow("-1") << QList<int> { 1, -1 } << -1;
+    QTest::newRow("page count") << QList<int> { 3 } << -1;
+    QTest::newRow("far beyond") << QList<int> { INT_MAX } << -1;
+    QTest::newRow("by widget") << QList<int> { kWidgetB } << 1;
+    QTest::newRow("widget never added") << QList<int> { 2, kStranger } << 2;
+}
+
+void tst_BVWizard::setPage()
+{
+    QFETCH(QList<int>, calls);
+    QFETCH(int, expected);
+
+    QWidget host;
+    const QList<QWidget*> pages { new QLabel(&host), new QLabel(&host), new QLabel(&host) };
+    QLabel stranger;
+    BVWizard wizard;
+    QCOMPARE(wizard.GetPage(), nullptr);
+    QCOMPARE(wizard.GetPageIndex(), -1);
+    for (QWidget* page : pages)
+        wizard.AddPage(page);
+    for (const int call : calls) {
+        if (call == kWidgetB || call == kStranger)
+            wizard.SetPage(call == kWidgetB ? pages.at(1) : &stranger);
+        else
+            wizard.SetPage(call);
+    }
+    QCOMPARE(wizard.GetPageCount(), 3);
+    CheckShown(wizard, pages, expected);
+
+    // With no page shown, adding one brings back page 0.
+    if (expected == -1) {
+        wizard.AddPage(&stranger);
+        CheckShown(wizard, pages, 0);
+    }
+}
+
+void tst_BVWizard::duplicatePage()
+{
+    BVWizard wizard;
+    QLabel a, b; // destroyed before the wizard, which lets go of them
+    wizard.AddPage(&a);
+    wizard.AddPage(&b);
+    wizard.AddPage(&a);
+    QCOMPARE(wizard.GetPageCount(), 3);
+    wizard.SetPage(2);
+    QCOMPARE(WidgetAt(wizard, 1), &a);
+    QVERIFY(!a.isHidden() && b.isHidden());
+
+    // A widget added twice resolves to where it was first added.
+    wizard.SetPage(1);
+    wizard.SetPage(&a);
+    QCOMPARE(wizard.GetPageIndex(), 0);
+    QVERIFY(!a.isHidden() && b.isHidden());
+}
+
+void tst_BVWizard::header()
+{
+    BVWizard wizard;
+    auto* h1 = new QLabel;
+    auto* h2 = new QLabel;
+
+    wizard.SetHeader(h1);
+    wizard.SetHeader(h2);
+    QCOMPARE(WidgetAt(wizard, 0), h2);
+    QVERIFY(h1->isHidden());
+    QCOMPARE(h1->parentWidget(), &wizard);
+    // The header already set goes out and back in, shown.
+    wizard.SetHeader(h2);
+    QCOMPARE(WidgetAt(wizard, 0), h2);
+    QVERIFY(!h2->isHidden());
+
+    wizard.SetHeader(nullptr);
+    QCOMPARE(WidgetAt(wizard, 0), nullptr);
+    QVERIFY(h2->isHidden());
+    QCOMPARE(wizard.layout()->count(), 1);
+}
+
+void tst_BVWizard::footerOrder()
+{
+    BVWizard wizard;
+    auto* left1 = new QLabel(QStringLiteral("left 1"));
+    auto* left2 = new QLabel(QStringLiteral("left 2"));
+    auto* right = new QLabel(QStringLiteral("right"));
+    wizard.AddFooterItem(left1);
+    wizard.AddFooterItem(nullptr);
+    wizard.AddFooterItem(left2);
+    wizard.AddFooterSpacer();
+    wizard.AddFooterItem(right);
+    wizard.resize(600, 200);
+    wizard.layout()->activate();
+
+    QCOMPARE(left1->x(), 0);
+    QVERIFY(left1->geometry().right() < left2->x());
+    QCOMPARE(right->geometry().right(), wizard.width() - 1);
+    QVERIFY(right->x() - left2->geometry().right() > 300);
+}
+
+void tst_BVWizard::ownership()
+{
+    QWidget host;
+    QPointer<QWidget> a = new QLabel(&host), b = new QLabel(&host), never = new QLabel(&host);
+    QPointer<QWidget> header = new QLabel, item = new QLabel;
+    {
+        BVWizard wizard;
+        wizard.AddPage(nullptr);
+        QCOMPARE(wizard.GetPageCount(), 0);
+        for (QWidget* page : { a.data(), b.data(), never.data() })
+            wizard.AddPage(page);
+        wizard.SetPage(1);
+        wizard.SetPage(-1);
+        wizard.SetHeader(header);
+        wizard.SetHeader(nullptr);
+        wizard.AddFooterItem(item);
+        QVERIFY(a && b && never && header && item);
+
+        // A page the host deletes is not touched again.
+        delete a;
+        QCOMPARE(wizard.GetPage(0), nullptr);
+        wizard.SetPage(0);
+        wizard.SetPage(1);
+        QCOMPARE(wizard.GetPage(), b.data());
+    }
+    // What the wizard laid out went with it, as its children; the page it
+    // never showed still belongs to the host.
+    QVERIFY(!b && !header && !item);
+    QCOMPARE(never->parentWidget(), &host);
+}
+
+QTEST_MAIN(tst_BVWizard)
+#include "tst_bvwizard.moc"
