@@ -1,0 +1,144 @@
+#include "BVColorControl.h"
+
+#include "SetButtonColor.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QToolButton>
+
+namespace {
+
+struct ColorControlForm {
+    QToolButton* m_pForeground = nullptr;
+    QToolButton* m_pBackground = nullptr;
+    QToolButton* m_pReset = nullptr;
+    QToolButton* m_pSwap = nullptr;
+
+    void SetupUi(QWidget* ColorControl);
+    void RetranslateUi(QWidget* ColorControl);
+};
+
+QToolButton* CreateButton(QWidget* parent, const QString& name, const QRect& geometry, const QSize& iconSize,
+    const QString& iconFile = QString())
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    if (!iconFile.isEmpty()) {
+        QIcon icon;
+        icon.addFile(iconFile, QSize(), QIcon::Normal, QIcon::Off);
+        button->setIcon(icon);
+    }
+    button->setIconSize(iconSize);
+    return button;
+}
+
+void ColorControlForm::SetupUi(QWidget* ColorControl)
+{
+    if (ColorControl->objectName().isEmpty())
+        ColorControl->setObjectName(QStringLiteral("ColorControl"));
+    ColorControl->resize(36, 36);
+    QSizePolicy sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    sizePolicy.setHorizontalStretch(0);
+    sizePolicy.setVerticalStretch(0);
+    sizePolicy.setHeightForWidth(ColorControl->sizePolicy().hasHeightForWidth());
+    ColorControl->setSizePolicy(sizePolicy);
+    ColorControl->setMinimumSize(QSize(36, 36));
+    ColorControl->setMaximumSize(QSize(36, 36));
+    ColorControl->setBaseSize(QSize(36, 36));
+
+    m_pForeground
+        = CreateButton(ColorControl, QStringLiteral("m_pForeground"), QRect(0, 0, 24, 24), QSize(20, 20));
+    m_pBackground
+        = CreateButton(ColorControl, QStringLiteral("m_pBackground"), QRect(12, 12, 24, 24), QSize(20, 20));
+    m_pReset = CreateButton(ColorControl, QStringLiteral("m_pReset"), QRect(0, 25, 11, 11), QSize(8, 8),
+        QStringLiteral("theme:toolbar_color_reset.png"));
+    m_pSwap = CreateButton(ColorControl, QStringLiteral("m_pSwap"), QRect(25, 0, 11, 11), QSize(11, 11),
+        QStringLiteral("theme:toolbar_color_swap.png"));
+
+    // The foreground swatch must cover the background's top-left corner.
+    m_pBackground->raise();
+    m_pReset->raise();
+    m_pSwap->raise();
+    m_pForeground->raise();
+
+    RetranslateUi(ColorControl);
+    QMetaObject::connectSlotsByName(ColorControl);
+}
+
+void ColorControlForm::RetranslateUi(QWidget* ColorControl)
+{
+    ColorControl->setWindowTitle(QCoreApplication::translate("ColorControl", "ColorControl"));
+    m_pForeground->setToolTip(QCoreApplication::translate("ColorControl", "Foreground color"));
+    m_pForeground->setText(QString());
+    m_pBackground->setToolTip(QCoreApplication::translate("ColorControl", "Background color"));
+    m_pBackground->setText(QString());
+    m_pReset->setToolTip(QCoreApplication::translate("ColorControl", "Reset to default (D)"));
+    m_pReset->setText(QString());
+    m_pSwap->setToolTip(QCoreApplication::translate("ColorControl", "Swap colors (X)"));
+    m_pSwap->setText(QString());
+}
+
+} // namespace
+
+class BVColorControlPrivate {
+public:
+    explicit BVColorControlPrivate(BVColorControl* control)
+        : q(control)
+    { }
+
+    void ShowColor(QToolButton* swatch, const QColor& color) const;
+
+    BVColorControl* const q;
+    ColorControlForm m_ui;
+    int m_mode = BVColorControl::Color;
+};
+
+void BVColorControlPrivate::ShowColor(QToolButton* swatch, const QColor& color) const
+{
+    if (m_mode == BVColorControl::Grayscale) {
+        const int gray = qGray(color.rgb());
+        SetButtonColor(swatch, QColor(gray, gray, gray));
+    } else {
+        SetButtonColor(swatch, color);
+    }
+}
+
+BVColorControl::BVColorControl(QWidget* parent)
+    : QWidget(parent)
+    , d(new BVColorControlPrivate(this))
+{
+    d->m_ui.SetupUi(this);
+    connect(d->m_ui.m_pBackground, SIGNAL(clicked()), this, SIGNAL(Swap()));
+    connect(d->m_ui.m_pForeground, SIGNAL(clicked()), this, SIGNAL(Activate()));
+    connect(d->m_ui.m_pSwap, SIGNAL(clicked()), this, SIGNAL(Swap()));
+    connect(d->m_ui.m_pReset, SIGNAL(clicked()), this, SIGNAL(Reset()));
+    // The host's style sheets address every color swatch by this one name.
+    d->m_ui.m_pForeground->setObjectName(QStringLiteral("COLOR"));
+    d->m_ui.m_pBackground->setObjectName(QStringLiteral("COLOR"));
+}
+
+BVColorControl::~BVColorControl()
+{
+    // ~QWidget runs after us and may still make a button emit.
+    for (QToolButton* button :
+        { d->m_ui.m_pForeground, d->m_ui.m_pBackground, d->m_ui.m_pReset, d->m_ui.m_pSwap })
+        disconnect(button, nullptr, this, nullptr);
+    delete d;
+}
+
+void BVColorControl::SetMode(Mode mode)
+{
+    d->m_mode = mode;
+}
+
+void BVColorControl::SetBackground(const QColor& color)
+{
+    d->ShowColor(d->m_ui.m_pBackground, color);
+}
+
+void BVColorControl::SetForeground(const QColor& color)
+{
+    d->ShowColor(d->m_ui.m_pForeground, color);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class EasySlider;
+class QGridLayout;
+class QLabel;
+class SmartSpinBox;
+
+// Red, green and blue, 0..255 each.
+struct RGBColorEditorForm {
+    QGridLayout* gridLayout = nullptr;
+    QLabel* label = nullptr;
+    EasySlider* m_pRedSlider = nullptr;
+    SmartSpinBox* m_pRed = nullptr;
+    QLabel* label_2 = nullptr;
+    EasySlider* m_pGreenSlider = nullptr;
+    SmartSpinBox* m_pGreen = nullptr;
+    QLabel* label_3 = nullptr;
+    EasySlider* m_pBlueSlider = nullptr;
+    SmartSpinBox* m_pBlue = nullptr;
+
+    void SetupUi(QWidget* RGBColorEditor);
+    void RetranslateUi(QWidget* RGBColorEditor);
+};
+
+// Hue 0..360 (360 is hue 0 again), saturation and lightness 0..255.
+struct HSLColorEditorForm {
+    QGridLayout* gridLayout = nullptr;
+    QLabel* label = nullptr;
+    EasySlider* m_pHueSlider = nullptr;
+    SmartSpinBox* m_pHue = nullptr;
+    QLabel* label_2 = nullptr;
+    EasySlider* m_pSaturationSlider = nullptr;
+    SmartSpinBox* m_pSaturation = nullptr;
+    QLabel* label_3 = nullptr;
+    EasySlider* m_pLightnessSlider = nullptr;
+    SmartSpinBox* m_pLightness = nullptr;
+
+    void SetupUi(QWidget* HSLColorEditor);
+    void RetranslateUi(QWidget* HSLColorEditor);
+};
+
+// One hexadecimal digit per channel; the channel is the digit written twice.
+struct RGBWEBColorEditorForm {
+    QGridLayout* gridLayout = nullptr;
+    QLabel* label = nullptr;
+    EasySlider* m_pRedSlider = nullptr;
+    SmartSpinBox* m_pRed = nullptr;
+    QLabel* label_2 = nullptr;
+    EasySlider* m_pGreenSlider = nullptr;
+    SmartSpinBox* m_pGreen = nullptr;
+    QLabel* label_3 = nullptr;
+    EasySlider* m_pBlueSlider = nullptr;
+    SmartSpinBox* m_pBlue = nullptr;
+
+    void SetupUi(QWidget* RGBWEBColorEditor);
+    void RetranslateUi(QWidget* RGBWEBColorEditor);
+};
+
+/// Slider-and-field editor of one color as RGB (mode 0), HSL (mode 1) or
+/// three-digit web RGB (mode 2). Emits ColorChanged only for the user's edits;
+/// SetColor and SetMode load values silently.
+class BVColorEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BVColorEditor(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    ~BVColorEditor() override;
+
+    void SetColor(const QColor& color);
+    /// The color of the current page, always opaque.
+    QColor GetColor() const;
+    /// 0 RGB, 1 HSL, 2 web RGB; other values are ignored.
+    void SetMode(int mode);
+
+Q_SIGNALS:
+    void ColorChanged();
+
+public Q_SLOTS:
+    // Each reports a user's edit of one field of its page; the value is unused.
+    void OnRed(int);
+    void OnGreen(int);
+    void OnBlue(int);
+    void OnWebRed(int);
+    void OnWebGreen(int);
+    void OnWebBlue(int);
+    void OnHue(int);
+    void OnSaturation(int);
+    void OnLightness(int);
+
+private:
+    Q_DISABLE_COPY(BVColorEditor)
+
+    int CurrentMode() const;
+    QWidget* Page(int mode) const;
+    void BindPage(int mode, bool bind);
+    void LoadPage(int mode, const QColor& color);
+
+    RGBColorEditorForm m_rgb;
+    HSLColorEditorForm m_hsl;
+    RGBWEBColorEditorForm m_web;
+    QWidget* m_pRGBPage = nullptr;
+    QWidget* m_pHSLPage = nullptr;
+    QWidget* m_pWebPage = nullptr;
+};

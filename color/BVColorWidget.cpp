@@ -1,0 +1,646 @@
+#include "BVColorWidget.h"
+
+#include "BVColorControl.h"
+#include "BVColorEditor.h"
+#include "BVColorWheel.h"
+#include "BVComboBox.h"
+#include "BVStringHelper.h"
+#include "SetButtonColor.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSignalMapper>
+#include <QSpacerItem>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QVector>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+// The whole version mark of a saved state; there is no separate version field.
+const QString kStateHeader = QStringLiteral("BVColorWidget 1.0");
+
+enum Slot : int {
+    Foreground = 0,
+    Background = 1,
+    Picker = 2,
+    FirstRecent = 3,
+    LastRecent = 9,
+    SlotCount = 10,
+};
+
+enum ColorSpace : int { Rgb = 0, Hsl = 1, Web = 2 };
+
+bool IsKnownColorSpace(int colorSpace)
+{
+    return colorSpace >= Rgb && colorSpace <= Web;
+}
+
+// Keeps the high nibble of each channel and repeats it in the low one,
+// the colors that three hexadecimal digits can name.
+QColor ToWebColor(const QColor& color)
+{
+    const auto reduce = [](int v) { return (v & 0xF0) | ((v & 0xF0) >> 4); };
+    return QColor(reduce(color.red()), reduce(color.green()), reduce(color.blue()));
+}
+
+QColor ToGray(const QColor& color)
+{
+    const int gray = qGray(color.rgb());
+    return QColor(gray, gray, gray);
+}
+
+void SetFixedButtonSize(QToolButton* button)
+{
+    button->setMinimumSize(QSize(16, 16));
+    button->setMaximumSize(QSize(16, 16));
+}
+
+struct ColorWidgetForm {
+    QGridLayout* gridLayout_2 = nullptr;
+    BVColorWheel* m_pColorWheel = nullptr;
+    QGridLayout* gridLayout = nullptr;
+    BVColorControl* m_pColorControl = nullptr;
+    QSpacerItem* horizontalSpacer = nullptr;
+    QToolButton* m_pLastColor0 = nullptr;
+    QSpacerItem* verticalSpacer = nullptr;
+    QSpacerItem* verticalSpacer_2 = nullptr;
+    QVBoxLayout* verticalLayout = nullptr;
+    QLabel* m_pPickerIcon = nullptr;
+    QToolButton* m_pRecentPicker = nullptr;
+    QSpacerItem* verticalSpacer_3 = nullptr;
+    QHBoxLayout* horizontalLayout_3 = nullptr;
+    BVComboBox* m_pColorSpace = nullptr;
+    QLineEdit* m_pWebEditor = nullptr;
+    QSpacerItem* horizontalSpacer_2 = nullptr;
+    BVColorEditor* m_pColorEditor = nullptr;
+    QFrame* line = nullptr;
+    QHBoxLayout* horizontalLayout_2 = nullptr;
+    QLabel* label_2 = nullptr;
+    QHBoxLayout* horizontalLayout = nullptr;
+    QToolButton* m_pLastColor1 = nullptr;
+    QToolButton* m_pLastColor2 = nullptr;
+    QToolButton* m_pLastColor3 = nullptr;
+    QToolButton* m_pLastColor4 = nullptr;
+    QToolButton* m_pLastColor5 = nullptr;
+    QToolButton* m_pLastColor6 = nullptr;
+
+    void SetupUi(QWidget* ColorWidget)
+    {
+        if (ColorWidget->objectName().isEmpty())
+            ColorWidget->setObjectName(QStringLiteral("ColorWidget"));
+        ColorWidget->resize(354, 604);
+
+        gridLayout_2 = new QGridLayout(ColorWidget);
+        gridLayout_2->setObjectName(QStringLiteral("gridLayout_2"));
+
+        m_pColorWheel = new BVColorWheel(ColorWidget);
+        m_pColorWheel->setObjectName(QStringLiteral("m_pColorWheel"));
+        gridLayout = new QGridLayout(m_pColorWheel);
+        gridLayout->setObjectName(QStringLiteral("gridLayout"));
+        gridLayout->setContentsMargins(0, 0, 0, 0);
+
+        m_pColorControl = new BVColorControl(m_pColorWheel);
+        m_pColorControl->setObjectName(QStringLiteral("m_pColorControl"));
+        gridLayout->addWidget(m_pColorControl, 0, 0, 1, 2);
+
+        horizontalSpacer = new QSpacerItem(198, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+        gridLayout->addItem(horizontalSpacer, 0, 2, 1, 1);
+
+        m_pLastColor0 = new QToolButton(m_pColorWheel);
+        m_pLastColor0->setObjectName(QStringLiteral("m_pLastColor0"));
+        SetFixedButtonSize(m_pLastColor0);
+        gridLayout->addWidget(m_pLastColor0, 1, 0, 1, 1);
+
+        verticalSpacer = new QSpacerItem(20, 223, QSizePolicy::Minimum, QSizePolicy::Expanding);
+        gridLayout->addItem(verticalSpacer, 1, 1, 3, 1);
+
+        verticalSpacer_2 = new QSpacerItem(20, 133, QSizePolicy::Minimum, QSizePolicy::Expanding);
+        gridLayout->addItem(verticalSpacer_2, 2, 0, 1, 1);
+
+        verticalLayout = new QVBoxLayout();
+        verticalLayout->setSpacing(0);
+        verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
+        m_pPickerIcon = new QLabel(m_pColorWheel);
+        m_pPickerIcon->setObjectName(QStringLiteral("m_pPickerIcon"));
+        m_pPickerIcon->setMinimumSize(QSize(32, 32));
+        m_pPickerIcon->setMaximumSize(QSize(32, 32));
+        verticalLayout->addWidget(m_pPickerIcon);
+        m_pRecentPicker = new QToolButton(m_pColorWheel);
+        m_pRecentPicker->setObjectName(QStringLiteral("m_pRecentPicker"));
+        SetFixedButtonSize(m_pRecentPicker);
+        verticalLayout->addWidget(m_pRecentPicker);
+        verticalSpacer_3 = new QSpacerItem(0, 12, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        verticalLayout->addItem(verticalSpacer_3);
+        gridLayout->addLayout(verticalLayout, 3, 0, 1, 1);
+
+        gridLayout_2->addWidget(m_pColorWheel, 0, 0, 1, 1);
+
+        horizontalLayout_3 = new QHBoxLayout();
+        horizontalLayout_3->setObjectName(QStringLiteral("horizontalLayout_3"));
+        m_pColorSpace = new BVComboBox(ColorWidget);
+        // The texts come with RetranslateUi; adding the items makes index 0 current.
+        m_pColorSpace->addItem(QString());
+        m_pColorSpace->addItem(QString());
+        m_pColorSpace->addItem(QString());
+        m_pColorSpace->setObjectName(QStringLiteral("m_pColorSpace"));
+        m_pColorSpace->setMinimumSize(QSize(80, 0));
+        m_pColorSpace->setFocusPolicy(Qt::NoFocus);
+        m_pColorSpace->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        horizontalLayout_3->addWidget(m_pColorSpace);
+
+        m_pWebEditor = new QLineEdit(ColorWidget);
+        m_pWebEditor->setObjectName(QStringLiteral("m_pWebEditor"));
+        m_pWebEditor->setMinimumSize(QSize(70, 0));
+        m_pWebEditor->setMaximumSize(QSize(70, 16777215));
+        m_pWebEditor->setFocusPolicy(Qt::ClickFocus);
+        m_pWebEditor->setMaxLength(4);
+        horizontalLayout_3->addWidget(m_pWebEditor);
+
+        horizontalSpacer_2 = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
+        horizontalLayout_3->addItem(horizontalSpacer_2);
+
+        gridLayout_2->addLayout(horizontalLayout_3, 1, 0, 1, 1);
+
+        m_pColorEditor = new BVColorEditor(ColorWidget);
+        m_pColorEditor->setObjectName(QStringLiteral("m_pColorEditor"));
+        QSizePolicy editorPolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+        editorPolicy.setHorizontalStretch(0);
+        editorPolicy.setVerticalStretch(0);
+        editorPolicy.setHeightForWidth(m_pColorEditor->sizePolicy().hasHeightForWidth());
+        m_pColorEditor->setSizePolicy(editorPolicy);
+        gridLayout_2->addWidget(m_pColorEditor, 2, 0, 1, 1);
+
+        line = new QFrame(ColorWidget);
+        line->setObjectName(QStringLiteral("line"));
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        gridLayout_2->addWidget(line, 3, 0, 1, 1);
+
+        horizontalLayout_2 = new QHBoxLayout();
+        horizontalLayout_2->setObjectName(QStringLiteral("horizontalLayout_2"));
+        label_2 = new QLabel(ColorWidget);
+        label_2->setObjectName(QStringLiteral("label_2"));
+        QSizePolicy labelPolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        labelPolicy.setHorizontalStretch(0);
+        labelPolicy.setVerticalStretch(0);
+        labelPolicy.setHeightForWidth(label_2->sizePolicy().hasHeightForWidth());
+        label_2->setSizePolicy(labelPolicy);
+        label_2->setAlignment(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+        horizontalLayout_2->addWidget(label_2);
+
+        horizontalLayout = new QHBoxLayout();
+        horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
+        const std::array<std::pair<QToolButton**, QString>, 6> row = { {
+            { &m_pLastColor1, QStringLiteral("m_pLastColor1") },
+            { &m_pLastColor2, QStringLiteral("m_pLastColor2") },
+            { &m_pLastColor3, QStringLiteral("m_pLastColor3") },
+            { &m_pLastColor4, QStringLiteral("m_pLastColor4") },
+            { &m_pLastColor5, QStringLiteral("m_pLastColor5") },
+            { &m_pLastColor6, QStringLiteral("m_pLastColor6") },
+        } };
+        for (const auto& entry : row) {
+            QToolButton* button = new QToolButton(ColorWidget);
+            button->setObjectName(entry.second);
+            SetFixedButtonSize(button);
+            horizontalLayout->addWidget(button);
+            *entry.first = button;
+        }
+        horizontalLayout_2->addLayout(horizontalLayout);
+
+        gridLayout_2->addLayout(horizontalLayout_2, 4, 0, 1, 1);
+
+        RetranslateUi(ColorWidget);
+
+        QMetaObject::connectSlotsByName(ColorWidget);
+    }
+
+    void RetranslateUi(QWidget* ColorWidget)
+    {
+        ColorWidget->setWindowTitle(QCoreApplication::translate("ColorWidget", "Color widget"));
+        m_pLastColor0->setText(QString());
+        m_pPickerIcon->setText(QString());
+        m_pRecentPicker->setText(QString());
+        m_pColorSpace->setItemText(0, QCoreApplication::translate("ColorWidget", "RGB"));
+        m_pColorSpace->setItemText(1, QCoreApplication::translate("ColorWidget", "HSL"));
+        m_pColorSpace->setItemText(2, QCoreApplication::translate("ColorWidget", "Web"));
+        m_pWebEditor->setInputMask(QCoreApplication::translate("ColorWidget", "\\#HHH"));
+        m_pWebEditor->setText(QCoreApplication::translate("ColorWidget", "#"));
+        label_2->setText(QCoreApplication::translate("ColorWidget", "Previous colors:"));
+        m_pLastColor1->setText(QString());
+        m_pLastColor2->setText(QString());
+        m_pLastColor3->setText(QString());
+        m_pLastColor4->setText(QString());
+        m_pLastColor5->setText(QString());
+        m_pLastColor6->setText(QString());
+    }
+};
+
+} // namespace
+
+class BVColorWidgetPrivate {
+public:
+    explicit BVColorWidgetPrivate(BVColorWidget* widget);
+
+    QToolButton* Swatch(int slot) const;
+    void UpdateColors(int colorSpace);
+    void UpdateRecentColors(int colorSpace);
+    // Takes a foreground reported by a child while that child's guard is up
+    // during the update, so the child is not written back.
+    void TakeForeground(const QColor& color, bool& guard);
+    void Swap();
+    void Reset();
+
+    void OnColorSpaceChanged(int index);
+    void OnWebTextChanged(const QString& text);
+    void OnEditorColorChanged();
+    void OnWheelColorChanged();
+    void OnRecentClicked(int slot);
+
+    BVColorWidget* const q;
+    ColorWidgetForm ui;
+    QSignalMapper* m_pMapper = nullptr;
+    // Children's connections to the panel, cut in the destructor.
+    QVector<QMetaObject::Connection> m_connections;
+
+    std::array<QColor, SlotCount> m_colors;
+    int m_colorSpace = Rgb;
+    int m_mode = BVColorWidget::Color;
+    bool m_blockWeb = true;
+    bool m_blockEditor = false;
+    bool m_blockWheel = false;
+};
+
+BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
+    : q(widget)
+{
+    m_colors.fill(QColor(Qt::black));
+    m_colors[Background] = QColor(Qt::white);
+
+    ui.SetupUi(q);
+    ui.m_pColorWheel->SetMargins(QMargins(16, 0, 0, 0));
+
+    const int ratio = ui.m_pPickerIcon->devicePixelRatio();
+    QPixmap picker(BVStringHelper::DPIAdjustImageName(QStringLiteral("theme:picker_gray.png")));
+    // Scaling a null pixmap warns; a host without the image simply gets no icon.
+    if (!picker.isNull()) {
+        picker = picker.scaled(16 * ratio, 16 * ratio, Qt::KeepAspectRatio, Qt::FastTransformation);
+        picker.setDevicePixelRatio(ratio);
+    }
+    ui.m_pPickerIcon->setPixmap(picker);
+
+    ui.m_pWebEditor->hide();
+
+    // The host's style sheets reach every swatch through this one name.
+    for (int slot = Picker; slot <= LastRecent; ++slot)
+        Swatch(slot)->setObjectName(QStringLiteral("COLOR"));
+
+    UpdateColors(Rgb);
+    UpdateRecentColors(Rgb);
+
+    m_connections << QObject::connect(
+        ui.m_pColorSpace, QOverload<int>::of(&QComboBox::currentIndexChanged), q,
+        [this](int index) { OnColorSpaceChanged(index); }, Qt::DirectConnection);
+    m_connections << QObject::connect(
+        ui.m_pWebEditor, &QLineEdit::textChanged, q, [this](const QString& text) { OnWebTextChanged(text); },
+        Qt::DirectConnection);
+    m_connections << QObject::connect(
+        ui.m_pColorEditor, &BVColorEditor::ColorChanged, q, [this] { OnEditorColorChanged(); },
+        Qt::DirectConnection);
+    m_connections << QObject::connect(
+        ui.m_pColorControl, &BVColorControl::Swap, q, [this] { Swap(); }, Qt::DirectConnection);
+    m_connections << QObject::connect(
+        ui.m_pColorControl, &BVColorControl::Reset, q, [this] { Reset(); }, Qt::DirectConnection);
+    m_connections << QObject::connect(
+        ui.m_pColorWheel, &BVColorWheel::ColorChanged, q, [this] { OnWheelColorChanged(); },
+        Qt::DirectConnection);
+
+    m_pMapper = new QSignalMapper(q);
+    for (int slot = Picker; slot <= LastRecent; ++slot) {
+        QToolButton* swatch = Swatch(slot);
+        m_pMapper->setMapping(swatch, slot);
+        m_connections << QObject::connect(swatch, SIGNAL(clicked()), m_pMapper, SLOT(map()));
+    }
+    m_connections << QObject::connect(
+        m_pMapper, &QSignalMapper::mappedInt, q, [this](int slot) { OnRecentClicked(slot); },
+        Qt::DirectConnection);
+}
+
+QToolButton* BVColorWidgetPrivate::Swatch(int slot) const
+{
+    switch (slot) {
+    case Picker:
+        return ui.m_pRecentPicker;
+    case FirstRecent:
+        return ui.m_pLastColor0;
+    case FirstRecent + 1:
+        return ui.m_pLastColor1;
+    case FirstRecent + 2:
+        return ui.m_pLastColor2;
+    case FirstRecent + 3:
+        return ui.m_pLastColor3;
+    case FirstRecent + 4:
+        return ui.m_pLastColor4;
+    case FirstRecent + 5:
+        return ui.m_pLastColor5;
+    case FirstRecent + 6:
+        return ui.m_pLastColor6;
+    default:
+        return nullptr;
+    }
+}
+
+void BVColorWidgetPrivate::UpdateColors(int colorSpace)
+{
+    if (!IsKnownColorSpace(colorSpace))
+        return;
+
+    if (colorSpace != Web) {
+        ui.m_pColorControl->SetForeground(m_colors[Foreground]);
+        ui.m_pColorControl->SetBackground(m_colors[Background]);
+        if (!m_blockEditor) {
+            m_blockEditor = true;
+            ui.m_pColorEditor->SetColor(m_colors[Foreground]);
+            m_blockEditor = false;
+        }
+        if (!m_blockWheel) {
+            m_blockWheel = true;
+            ui.m_pColorWheel->SetColor(m_colors[Foreground]);
+            m_blockWheel = false;
+        }
+        return;
+    }
+
+    const QColor web = ToWebColor(m_colors[Foreground]);
+    ui.m_pColorControl->SetForeground(web);
+    if (!m_blockWheel) {
+        m_blockWheel = true;
+        ui.m_pColorWheel->SetColor(web);
+        m_blockWheel = false;
+    }
+    if (!m_blockEditor) {
+        m_blockEditor = true;
+        ui.m_pColorEditor->SetColor(web);
+        m_blockEditor = false;
+    }
+    ui.m_pColorControl->SetBackground(ToWebColor(m_colors[Background]));
+    if (!m_blockWeb) {
+        m_blockWeb = true;
+        // The mask supplies the leading "#".
+        ui.m_pWebEditor->setText(QStringLiteral("%1%2%3")
+                                     .arg(web.red() >> 4, 1, 16, QLatin1Char(' '))
+                                     .arg(web.green() >> 4, 1, 16, QLatin1Char(' '))
+                                     .arg(web.blue() >> 4, 1, 16, QLatin1Char(' ')));
+        m_blockWeb = false;
+    }
+}
+
+void BVColorWidgetPrivate::UpdateRecentColors(int colorSpace)
+{
+    if (!IsKnownColorSpace(colorSpace))
+        return;
+    for (int slot = Picker; slot <= LastRecent; ++slot) {
+        QColor shown = m_colors[slot];
+        if (colorSpace == Web)
+            shown = ToWebColor(shown);
+        if (m_mode == BVColorWidget::Grayscale)
+            shown = ToGray(shown);
+        SetButtonColor(Swatch(slot), shown);
+    }
+}
+
+void BVColorWidgetPrivate::TakeForeground(const QColor& color, bool& guard)
+{
+    if (color == m_colors[Foreground])
+        return;
+    m_colors[Foreground] = color;
+    Q_EMIT q->ForegroundChanged(color);
+    guard = true;
+    UpdateColors(m_colorSpace);
+    guard = false;
+}
+
+void BVColorWidgetPrivate::Swap()
+{
+    std::swap(m_colors[Foreground], m_colors[Background]);
+    if (m_colors[Foreground] == m_colors[Background])
+        return;
+    // Copies, so a receiver that changes the colors does not change what later receivers get.
+    const QColor foreground = m_colors[Foreground];
+    const QColor background = m_colors[Background];
+    Q_EMIT q->ForegroundChanged(foreground);
+    Q_EMIT q->BackgroundChanged(background);
+    UpdateColors(m_colorSpace);
+}
+
+void BVColorWidgetPrivate::Reset()
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    if (m_colors[Foreground] != black) {
+        m_colors[Foreground] = black;
+        Q_EMIT q->ForegroundChanged(black);
+    }
+    if (m_colors[Background] != white) {
+        m_colors[Background] = white;
+        Q_EMIT q->BackgroundChanged(white);
+    }
+    UpdateColors(m_colorSpace);
+}
+
+BVColorWidget::BVColorWidget(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+    , d(new BVColorWidgetPrivate(this))
+{ }
+
+BVColorWidget::~BVColorWidget()
+{
+    // ~QWidget still runs after this body: the hex entry loses focus there,
+    // and nothing a child emits then may reach the deleted private object.
+    for (const QMetaObject::Connection& connection : qAsConst(d->m_connections))
+        QObject::disconnect(connection);
+    delete d;
+}
+
+QColor BVColorWidget::GetForeground() const
+{
+    return d->m_colors[Foreground];
+}
+
+QColor BVColorWidget::GetBackground() const
+{
+    return d->m_colors[Background];
+}
+
+BVColorWidget::Mode BVColorWidget::GetMode() const
+{
+    return Mode(d->m_mode);
+}
+
+void BVColorWidget::SetMode(Mode mode)
+{
+    if (mode == d->m_mode)
+        return;
+    d->m_mode = mode;
+    d->ui.m_pColorControl->SetMode(BVColorControl::Mode(int(mode)));
+    d->UpdateColors(d->m_colorSpace);
+    d->UpdateRecentColors(d->m_colorSpace);
+}
+
+QByteArray BVColorWidget::Save() const
+{
+    QByteArray state;
+    QDataStream stream(&state, QIODevice::WriteOnly);
+    stream << kStateHeader << qint32(d->m_colorSpace);
+    for (const QColor& color : d->m_colors)
+        stream << color;
+    return state;
+}
+
+bool BVColorWidget::Restore(const QByteArray& state)
+{
+    QDataStream stream(state);
+    QString header;
+    stream >> header;
+    if (header != kStateHeader)
+        return false;
+
+    // Past the header nothing is checked: what the stream cannot read comes
+    // back as zero, and a missing color as an invalid one.
+    qint32 colorSpace = 0;
+    stream >> colorSpace;
+    for (QColor& color : d->m_colors)
+        stream >> color;
+
+    d->UpdateColors(d->m_colorSpace);
+    d->UpdateRecentColors(d->m_colorSpace);
+    // An unknown color space leaves the selector without a current item.
+    d->ui.m_pColorSpace->setCurrentIndex(colorSpace);
+    d->m_colorSpace = colorSpace;
+    return true;
+}
+
+void BVColorWidget::SwapColors()
+{
+    d->Swap();
+}
+
+void BVColorWidget::ResetColors()
+{
+    d->Reset();
+}
+
+void BVColorWidget::SetBackground(const QColor& color)
+{
+    if (color == d->m_colors[Background])
+        return;
+    d->m_colors[Background] = color;
+    Q_EMIT BackgroundChanged(color);
+    d->UpdateColors(d->m_colorSpace);
+}
+
+void BVColorWidget::SetForeground(const QColor& color)
+{
+    if (color == d->m_colors[Foreground])
+        return;
+    d->m_colors[Foreground] = color;
+    Q_EMIT ForegroundChanged(color);
+    d->UpdateColors(d->m_colorSpace);
+}
+
+void BVColorWidget::SetRecentColor(const QColor& color)
+{
+    int found = LastRecent;
+    for (int slot = FirstRecent; slot <= LastRecent; ++slot) {
+        if (d->m_colors[slot] == color) {
+            found = slot;
+            break;
+        }
+    }
+    std::move_backward(
+        d->m_colors.begin() + FirstRecent, d->m_colors.begin() + found, d->m_colors.begin() + found + 1);
+    d->m_colors[FirstRecent] = color;
+    d->UpdateRecentColors(d->m_colorSpace);
+}
+
+void BVColorWidget::SetRecentPicker(const QColor& color)
+{
+    d->m_colors[Picker] = color;
+    d->UpdateRecentColors(d->m_colorSpace);
+}
+
+void BVColorWidgetPrivate::OnColorSpaceChanged(int index)
+{
+    if (index == m_colorSpace)
+        return;
+    m_colorSpace = index;
+    // Hidden even while the panel itself is hidden, so showing the panel
+    // later does not bring the entry back.
+    if (index != Web) {
+        m_blockWeb = true;
+        ui.m_pWebEditor->hide();
+    }
+    switch (index) {
+    case Rgb:
+    case Hsl:
+        ui.m_pColorEditor->SetMode(index);
+        break;
+    case Web:
+        ui.m_pColorEditor->SetMode(Web);
+        ui.m_pWebEditor->show();
+        m_blockWeb = false;
+        break;
+    default:
+        break;
+    }
+    UpdateColors(index);
+    UpdateRecentColors(index);
+}
+
+void BVColorWidgetPrivate::OnWebTextChanged(const QString& text)
+{
+    if (m_blockWeb)
+        return;
+    QString digits = text;
+    digits.remove(QLatin1Char('#'));
+    // Read right-aligned, so a partly typed entry already names a color.
+    bool ok = false;
+    int value = digits.toInt(&ok, 16);
+    if (!ok)
+        value = 0;
+    TakeForeground(QColor(((value >> 8) & 15) * 17, ((value >> 4) & 15) * 17, (value & 15) * 17), m_blockWeb);
+}
+
+void BVColorWidgetPrivate::OnEditorColorChanged()
+{
+    if (m_blockEditor)
+        return;
+    TakeForeground(ui.m_pColorEditor->GetColor(), m_blockEditor);
+}
+
+void BVColorWidgetPrivate::OnWheelColorChanged()
+{
+    if (m_blockWheel)
+        return;
+    TakeForeground(ui.m_pColorWheel->GetColor(), m_blockWheel);
+}
+
+void BVColorWidgetPrivate::OnRecentClicked(int slot)
+{
+    if (m_colors[slot] == m_colors[Foreground])
+        return;
+    m_colors[Foreground] = m_colors[slot];
+    const QColor foreground = m_colors[Foreground];
+    Q_EMIT q->ForegroundChanged(foreground);
+    UpdateColors(m_colorSpace);
+}
