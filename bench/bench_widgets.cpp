@@ -1,0 +1,275 @@
+// Widget-level figures: a hue drag through the real wheel and panel, the
+// wheel's paint, PickColor, the panel's saved state and render coalescing.
+#include "BenchSupport.h"
+
+#include "BVColorWheelRender.h"
+
+#include <BVColorWheel.h>
+#include <BVColorWidget.h>
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThreadPool>
+#include <QtMath>
+
+#include <memory>
+
+namespace {
+
+const QMargins kPanelMargins(16, 0, 0, 0);
+
+// The point in the middle of the ring at a hue, in the wheel's coordinates.
+QPoint RingPoint(const QWidget* wheel, const QMargins& margins, int hue)
+{
+    const QRect square = WheelRect(wheel->size(), 1, margins);
+    const double radius = square.width() / 2.0 - 11.0;
+    const double angle = qDegreesToRadians(double(hue));
+    return QPointF(square.center().x() + radius * std::cos(angle), square.center().y() + radius * std::sin(angle))
+        .toPoint();
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& pos)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, pos, target->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+    }
+}
+
+// A shown panel with a hue drag in progress, shared by the move benchmarks.
+struct DragPanel {
+    DragPanel()
+    {
+        panel.show();
+        wheel = panel.findChild<BVColorWheel*>(QStringLiteral("m_pColorWheel"));
+        space = panel.findChild<QComboBox*>(QStringLiteral("m_pColorSpace"));
+        panel.SetForeground(QColor::fromHsl(0, 200, 120));
+        Settle();
+        SendMouse(wheel, QEvent::MouseButtonPress, RingPoint(wheel, kPanelMargins, 5));
+        Settle();
+    }
+    BVColorWidget panel;
+    BVColorWheel* wheel = nullptr;
+    QComboBox* space = nullptr;
+    int hue = 5;
+};
+
+DragPanel& Panel()
+{
+    static DragPanel panel;
+    return panel;
+}
+
+// One mouse move of a hue drag, everything synchronous included: wheel,
+// panel, control, editor grooves and, in Web, the hex entry. Renders that
+// complete between moves are handled outside the timed region.
+void PanelHueMove(benchmark::State& state)
+{
+    DragPanel& drag = Panel();
+    drag.space->setCurrentIndex(int(state.range(0)));
+    Settle();
+    for (auto _ : state) {
+        drag.hue = drag.hue % 350 + 3;
+        SendMouse(drag.wheel, QEvent::MouseMove, RingPoint(drag.wheel, kPanelMargins, drag.hue));
+    }
+    bvbench::SetBaseline(state, "QColorDialogSetColor");
+}
+
+void PanelSetForeground(benchmark::State& state)
+{
+    DragPanel& drag = Panel();
+    drag.space->setCurrentIndex(0);
+    Settle();
+    int hue = 0;
+    for (auto _ : state) {
+        hue = (hue + 3) % 360;
+        drag.panel.SetForeground(QColor::fromHsl(hue, 180, 120));
+    }
+    bvbench::SetBaseline(state, "QColorDialogSetColor");
+}
+
+void QColorDialogSetColor(benchmark::State& state)
+{
+    static QColorDialog* dialog = [] {
+        auto* d = new QColorDialog;
+        d->setOptions(QColorDialog::NoButtons);
+        d->show();
+        return d;
+    }();
+    QCoreApplication::processEvents();
+    int hue = 0;
+    for (auto _ : state) {
+        hue = (hue + 3) % 360;
+        dialog->setCurrentColor(QColor::fromHsl(hue, 180, 120));
+    }
+}
+
+void Moves(benchmark::internal::Benchmark* bench)
+{
+    // One move per repetition, so median and p95 are those of single moves.
+    bench->Iterations(1)->Repetitions(400)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+    bvbench::AddStatistics(bench);
+}
+
+// Triangle images that reach the wheel while the hue is dragged at 120 Hz.
+void WheelDragImagesPerSecond(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    BVColorWheel wheel;
+    wheel.resize(side, side);
+    wheel.show();
+    Settle();
+    int hue = 0;
+    SendMouse(&wheel, QEvent::MouseButtonPress, RingPoint(&wheel, QMargins(), 1));
+    Settle();
+    double images = 0;
+    double seconds = 0;
+    double moves = 0;
+    for (auto _ : state) {
+        qint64 last = BVColorWheelTest::Inspect(wheel).triangle.cacheKey();
+        QElapsedTimer clock;
+        clock.start();
+        const qint64 tick = 8333333; // 120 Hz in nanoseconds
+        qint64 next = 0;
+        while (clock.nsecsElapsed() < 2000000000LL) {
+            if (clock.nsecsElapsed() >= next) {
+                hue = (hue + 2) % 360;
+                SendMouse(&wheel, QEvent::MouseMove, RingPoint(&wheel, QMargins(), hue));
+                next += tick;
+                ++moves;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            const qint64 key = BVColorWheelTest::Inspect(wheel).triangle.cacheKey();
+            if (key != last) {
+                ++images;
+                last = key;
+            }
+        }
+        seconds += clock.nsecsElapsed() / 1e9;
+    }
+    SendMouse(&wheel, QEvent::MouseButtonRelease, RingPoint(&wheel, QMargins(), hue));
+    Settle();
+    state.counters["images_per_s"] = images / seconds;
+    state.counters["moves_per_s"] = moves / seconds;
+    state.counters["ratio"] = wheel.devicePixelRatio();
+}
+
+void WheelPaint(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    BVColorWheel wheel;
+    wheel.resize(side, side);
+    wheel.show();
+    Settle();
+    const int ratio = wheel.devicePixelRatio();
+    QImage target(side * ratio, side * ratio, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(ratio);
+    for (auto _ : state)
+        wheel.render(&target, QPoint(), QRegion(), QWidget::RenderFlags());
+    bvbench::SetBaseline(state, "DrawImageTwice/" + std::to_string(side));
+}
+
+void DrawImageTwice(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    BVColorWheel wheel;
+    wheel.resize(side, side);
+    wheel.show();
+    Settle();
+    const int ratio = wheel.devicePixelRatio();
+    const QPixmap image = BVColorWheelTest::Inspect(wheel).ring;
+    QImage target(side * ratio, side * ratio, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawPixmap(QPointF(0, 0), image);
+        painter.drawPixmap(QPointF(0, 0), image);
+    }
+}
+
+void PickColorThroughput(benchmark::State& state)
+{
+    BVColorWheel wheel;
+    wheel.resize(512, 512);
+    wheel.show();
+    Settle();
+    const QVector<QPointF> vertices = BVColorWheelTest::Inspect(wheel).vertices;
+    int i = 0;
+    for (auto _ : state) {
+        i = (i + 37) % (512 * 512);
+        benchmark::DoNotOptimize(PickColor(vertices, QPoint(i % 512, i / 512)));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void PanelSave(benchmark::State& state)
+{
+    BVColorWidget panel;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(panel.Save().constData());
+    state.SetItemsProcessed(state.iterations());
+}
+
+void PanelRestore(benchmark::State& state)
+{
+    BVColorWidget panel;
+    panel.SetForeground(QColor(18, 52, 86));
+    const QByteArray saved = panel.Save();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(panel.Restore(saved));
+    state.SetItemsProcessed(state.iterations());
+}
+
+// A burst of 100 resizes: how many renders actually ran.
+void ResizeBurst(benchmark::State& state)
+{
+    BVColorWheel wheel;
+    wheel.resize(400, 400);
+    wheel.show();
+    Settle();
+    double rings = 0;
+    double triangles = 0;
+    for (auto _ : state) {
+        const int ringsBefore = BVColorWheelTest::g_ringRenders;
+        const int trianglesBefore = BVColorWheelTest::g_triangleRenders;
+        for (int i = 0; i < 100; ++i)
+            wheel.resize(400 + i, 400 + i);
+        Settle();
+        rings += BVColorWheelTest::g_ringRenders - ringsBefore;
+        triangles += BVColorWheelTest::g_triangleRenders - trianglesBefore;
+    }
+    state.counters["ring_renders"] = rings / double(state.iterations());
+    state.counters["triangle_renders"] = triangles / double(state.iterations());
+}
+
+void Fast(benchmark::internal::Benchmark* bench)
+{
+    bench->Repetitions(5)->ReportAggregatesOnly(true);
+    bvbench::AddStatistics(bench);
+}
+
+} // namespace
+
+BENCHMARK(QColorDialogSetColor)->Apply(Moves);
+BENCHMARK(PanelHueMove)->Arg(0)->Arg(2)->ArgName("space")->Apply(Moves);
+BENCHMARK(PanelSetForeground)->Apply(Moves);
+BENCHMARK(WheelDragImagesPerSecond)->Arg(1024)->Arg(354)->ArgName("px")->Iterations(1)->Repetitions(3)
+    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawImageTwice)->Arg(1024)->Unit(benchmark::kMicrosecond)->Apply(Fast);
+BENCHMARK(WheelPaint)->Arg(1024)->Unit(benchmark::kMicrosecond)->Apply(Fast);
+BENCHMARK(PickColorThroughput)->Unit(benchmark::kNanosecond)->Apply(Fast);
+BENCHMARK(PanelSave)->Unit(benchmark::kMicrosecond)->Apply(Fast);
+BENCHMARK(PanelRestore)->Unit(benchmark::kMicrosecond)->Apply(Fast);
+BENCHMARK(ResizeBurst)->Iterations(3)->Unit(benchmark::kMillisecond)->Apply(Fast);
