@@ -46,7 +46,8 @@ public:
             if (run.aggregate_name == "median") {
                 row.median = time;
                 row.unit = benchmark::GetTimeUnitString(run.time_unit);
-                row.baseline = run.report_label.rfind("vs ", 0) == 0 ? run.report_label.substr(3) : std::string();
+                row.baseline
+                    = run.report_label.rfind("vs ", 0) == 0 ? run.report_label.substr(3) : std::string();
                 for (const auto& counter : run.counters)
                     row.counters[counter.first] = counter.second.value;
             } else if (run.aggregate_name == "p95") {

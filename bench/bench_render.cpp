@@ -68,8 +68,8 @@ void RenderRingDrag(benchmark::State& state)
     const QSize size(int(state.range(0)), int(state.range(0)));
     const int ratio = int(state.range(1));
     for (auto _ : state) {
-        QFuture<QImage> future
-            = QtConcurrent::run(QThreadPool::globalInstance(), RenderRingImage, size, kMarker, ratio, kMargins);
+        QFuture<QImage> future = QtConcurrent::run(
+            QThreadPool::globalInstance(), RenderRingImage, size, kMarker, ratio, kMargins);
         benchmark::DoNotOptimize(future.result().constBits());
     }
     bvbench::SetBaseline(state, Baseline(state));
@@ -77,10 +77,13 @@ void RenderRingDrag(benchmark::State& state)
 
 void Sizes(benchmark::internal::Benchmark* bench)
 {
-    for (int side : {256, 512, 1024})
-        for (int ratio : {1, 2})
-            bench->Args({side, ratio});
-    bench->ArgNames({"px", "ratio"})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    for (int side : { 256, 512, 1024 })
+        for (int ratio : { 1, 2 })
+            bench->Args({ side, ratio });
+    bench->ArgNames({ "px", "ratio" })
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
     bvbench::AddStatistics(bench);
 }
 

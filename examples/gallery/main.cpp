@@ -5,13 +5,17 @@
 #include "GalleryPages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QThreadPool>
+#include <QTranslator>
+
 #include <QVBoxLayout>
+#include <cstdio>
 
 namespace {
 
@@ -25,6 +29,29 @@ QWidget* MakeTab(const GalleryPage& page, GalleryLog* log)
     layout->addWidget(caption);
     layout->addWidget(page.make(log), 1);
     return tab;
+}
+
+// How a host themes the library: through the object names the controls
+// carry ("COLOR" on every swatch, "ANGLECONTROL"/"COLORCONTROL" on the
+// wheel's markers, "PopupSlider" in the popup spin box).
+QString HostStyleSheet(bool dark)
+{
+    QString sheet = QStringLiteral(
+        "QToolButton#COLOR { border: 1px solid %1; border-radius: 2px; padding: 0px; }"
+        "QToolButton#COLOR:hover { border-color: %2; }"
+        "QToolButton#ANGLECONTROL, QToolButton#COLORCONTROL { border: none; background: transparent; }"
+        "EasySlider#PopupSlider { min-width: 180px; min-height: 24px; }");
+    sheet = sheet.arg(dark ? QStringLiteral("#777") : QStringLiteral("#888"),
+        dark ? QStringLiteral("#ddd") : QStringLiteral("#333"));
+    if (dark)
+        sheet += QStringLiteral(
+            "QWidget { background: #2b2b2b; color: #e0e0e0; }"
+            "QLineEdit, QSpinBox, QDoubleSpinBox, QComboBox, QPlainTextEdit { background: #3a3a3a; "
+            "border: 1px solid #555; }"
+            "QPushButton { background: #444; border: 1px solid #666; padding: 3px 10px; }"
+            "QTabBar::tab { background: #333; padding: 4px 10px; }"
+            "QTabBar::tab:selected { background: #4a4a4a; }");
+    return sheet;
 }
 
 QString FileNameOf(const QString& title)
@@ -48,7 +75,22 @@ int main(int argc, char** argv)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
         QStringLiteral("Render each page to a PNG file in <dir> and exit."), QStringLiteral("dir"));
     parser.addOption(screenshot);
+    const QCommandLineOption language(QStringLiteral("lang"),
+        QStringLiteral("Load the library's translation for <code> (for example de)."),
+        QStringLiteral("code"));
+    parser.addOption(language);
+    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Start with the dark host style."));
+    parser.addOption(dark);
     parser.process(app);
+
+    QTranslator translator;
+    if (parser.isSet(language)) {
+        const QString file = QStringLiteral("bvwidgets_") + parser.value(language);
+        if (translator.load(file, QStringLiteral(BV_GALLERY_TRANSLATIONS_DIR)))
+            QCoreApplication::installTranslator(&translator);
+        else
+            std::fprintf(stderr, "No translation %s in %s\n", qPrintable(file), BV_GALLERY_TRANSLATIONS_DIR);
+    }
 
     // The gallery plays the host: it supplies the "theme:" images.
     QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_GALLERY_THEME_DIR) });
@@ -56,6 +98,12 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("BVWidgets gallery"));
     auto* layout = new QVBoxLayout(&window);
+    auto* darkStyle = new QCheckBox(QStringLiteral("Dark host style"), &window);
+    layout->addWidget(darkStyle);
+    QObject::connect(
+        darkStyle, &QCheckBox::toggled, &app, [&app](bool on) { app.setStyleSheet(HostStyleSheet(on)); });
+    darkStyle->setChecked(parser.isSet(dark));
+    app.setStyleSheet(HostStyleSheet(darkStyle->isChecked()));
     auto* split = new QSplitter(Qt::Vertical, &window);
     auto* tabs = new QTabWidget(split);
     auto* log = new GalleryLog(split);
