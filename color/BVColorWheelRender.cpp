@@ -19,6 +19,15 @@ constexpr double kTwoThirdsPi = 2.0943951023931953;
 // QImage path gives the very pixels the QPixmap path would.
 constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
 
+// A wheel image is never larger than this many device pixels (256 MB): a
+// host that sizes a wheel absurdly gets no image rather than exhausting memory.
+constexpr qint64 kMaxRenderPixels = qint64(8192) * 8192;
+
+bool TooLargeToRender(const QSize& size, int ratio)
+{
+    return qint64(size.width()) * ratio * qint64(size.height()) * ratio > kMaxRenderPixels;
+}
+
 QImage TransparentImage(const QSize& size)
 {
     QImage image(size, kFormat);
@@ -70,6 +79,8 @@ QRect WheelRect(const QSize& size, int scale, const QMargins& margins)
 
 QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMargins& margins)
 {
+    if (TooLargeToRender(size, ratio))
+        return QImage();
     const QRect rect = WheelRect(size, ratio, margins);
     if (!rect.isValid() || rect.isEmpty())
         return QImage();
@@ -109,6 +120,8 @@ QPixmap RenderRing(const QSize& size, int markerSize, int ratio, const QMargins&
 
 QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)
 {
+    if (TooLargeToRender(size, ratio))
+        return QImage();
     const QRect rect = WheelRect(size, ratio, margins);
     const int ring = markerSize * ratio;
     const QSize inner(rect.width() - 2 * ring, rect.height() - 2 * ring);

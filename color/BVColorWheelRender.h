@@ -25,12 +25,14 @@ class BVColorWheel;
 QRect WheelRect(const QSize& size, int scale, const QMargins& margins);
 
 /// Hue ring, `markerSize` logical pixels wide, at size × ratio device pixels
-/// tagged with the ratio. Null when the square inside the margins is empty.
+/// tagged with the ratio. Null when the square inside the margins is empty,
+/// and when size × ratio exceeds 8192 × 8192 device pixels.
 QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMargins& margins);
 QPixmap RenderRing(const QSize& size, int markerSize, int ratio, const QMargins& margins);
 
 /// HSL triangle inscribed in the ring's inner edge: corners the pure hue,
-/// white and black. Null when the ring leaves no room inside.
+/// white and black. Null when the ring leaves no room inside, and when
+/// size × ratio exceeds 8192 × 8192 device pixels.
 QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
 QPixmap RenderTriangle(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
 

@@ -4,6 +4,7 @@
 # Designer plugin checks, then the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer. Does its own set-up. Extra arguments go to ctest.
 #   BV_SKIP_SANITIZE=1  skip the sanitizer pass (quicker local runs)
+#   BV_SKIP_FUZZ=1      skip the 60-second fuzzing of the panel's saved state
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -27,5 +28,25 @@ if [ "${BV_SKIP_SANITIZE:-0}" != 1 ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     # The package test installs and links an uninstrumented consumer: not useful here.
     (cd "$asan" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 -LE package "$@")
+fi
+if [ "${BV_SKIP_FUZZ:-0}" != 1 ]; then
+    bv_need_packages clang libclang-rt-14-dev
+    fuzz="$build-fuzz"
+    echo "== Fuzz BVColorWidget::Restore for ${BV_FUZZ_SECONDS:-60} s ($fuzz)"
+    CXX=clang++ CC=clang cmake -S "$bv_root" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_FUZZ=ON \
+        -DBUILD_TESTING=OFF -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+    cmake --build "$fuzz" -j2 --target fuzz_restore
+    corpus="$fuzz/corpus"
+    mkdir -p "$corpus"
+    cp "$bv_root"/tests/fuzz/corpus/* "$corpus/"
+    export LSAN_OPTIONS="suppressions=$bv_root/tests/support/lsan.supp:print_suppressions=0"
+    fuzz_status=0
+    "$fuzz/tests/fuzz/fuzz_restore" "$corpus" -max_total_time="${BV_FUZZ_SECONDS:-60}" \
+        -print_final_stats=1 >"$fuzz/fuzz.log" 2>&1 || fuzz_status=$?
+    grep -E "DONE|stat::(number_of_executed_units|average_exec_per_sec)" "$fuzz/fuzz.log" || true
+    if [ "$fuzz_status" -ne 0 ]; then
+        tail -n 60 "$fuzz/fuzz.log"
+        exit "$fuzz_status"
+    fi
 fi
 echo "== All tests passed"
