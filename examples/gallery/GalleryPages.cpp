@@ -145,6 +145,9 @@ QWidget* MakeInputsPage(GalleryLog* log)
     auto* popup = new BVSpinBox(page);
     popup->setRange(0, 100);
     popup->setValue(40);
+    // The library leaves the popup button bare; the host gives it a face.
+    if (auto* button = popup->findChild<QPushButton*>())
+        button->setText(QStringLiteral("\u25BE"));
     form->addRow(QStringLiteral("BVSpinBox"), popup);
     QObject::connect(popup, QOverload<int>::of(&QSpinBox::valueChanged), log,
         [log](int v) { log->Add(QStringLiteral("BVSpinBox::valueChanged"), QString::number(v)); });

@@ -40,7 +40,8 @@ QString HostStyleSheet(bool dark)
         "QToolButton#COLOR { border: 1px solid %1; border-radius: 2px; padding: 0px; }"
         "QToolButton#COLOR:hover { border-color: %2; }"
         "QToolButton#ANGLECONTROL, QToolButton#COLORCONTROL { border: none; background: transparent; }"
-        "EasySlider#PopupSlider { min-width: 180px; min-height: 24px; }");
+        "EasySlider#PopupSlider { min-width: 180px; min-height: 24px; }"
+        "BVSpinBox QPushButton { min-width: 20px; max-width: 20px; padding: 0px; }");
     sheet = sheet.arg(dark ? QStringLiteral("#777") : QStringLiteral("#888"),
         dark ? QStringLiteral("#ddd") : QStringLiteral("#333"));
     if (dark)
