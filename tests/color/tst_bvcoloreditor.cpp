@@ -169,34 +169,30 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("key"); // 0: mouse press at the slider's right end
+        QTest::addColumn<Qt::Key>("key"); // Key_unknown: mouse press at the slider's right end
         QTest::addColumn<QColor>("expected");
         QTest::addColumn<QString>("changed"); // grooves in row order: x changed, - kept
-
-        QTest::newRow("rgb red slider")
-            << 0 << "m_pRedSlider" << int(Qt::Key_Right) << QColor(0x41, 0x80, 0xC0) << "-xx";
-        QTest::newRow("rgb green field")
-            << 0 << "m_pGreen" << int(Qt::Key_Up) << QColor(0x40, 0x81, 0xC0) << "x-x";
-        QTest::newRow("rgb blue press") << 0 << "m_pBlueSlider" << 0 << QColor(0x40, 0x80, 0xFF) << "xx-";
+        const Qt::Key press = Qt::Key_unknown;
+        QTest::newRow("rgb red") << 0 << "m_pRedSlider" << Qt::Key_Right << QColor(0x41, 0x80, 0xC0) << "-xx";
+        QTest::newRow("rgb green") << 0 << "m_pGreen" << Qt::Key_Up << QColor(0x40, 0x81, 0xC0) << "x-x";
+        QTest::newRow("rgb blue") << 0 << "m_pBlueSlider" << press << QColor(0x40, 0x80, 0xFF) << "xx-";
         // 360 is hue 0 again.
-        QTest::newRow("hsl hue end") << 1 << "m_pHueSlider" << int(Qt::Key_End)
-                                     << QColor::fromHsl(0, 128, 128) << "-x-";
-        QTest::newRow("hsl saturation press")
-            << 1 << "m_pSaturationSlider" << 0 << QColor::fromHsl(210, 255, 128) << "x--";
-        QTest::newRow("hsl lightness field")
-            << 1 << "m_pLightness" << int(Qt::Key_Up) << QColor::fromHsl(210, 128, 129) << "xx-";
-        QTest::newRow("web red field")
-            << 2 << "m_pRed" << int(Qt::Key_Up) << QColor(0x55, 0x88, 0xCC) << "-xx";
-        QTest::newRow("web green slider")
-            << 2 << "m_pGreenSlider" << int(Qt::Key_Right) << QColor(0x44, 0x99, 0xCC) << "x-x";
-        QTest::newRow("web blue press") << 2 << "m_pBlueSlider" << 0 << QColor(0x44, 0x88, 0xFF) << "xx-";
+        QTest::newRow("hue") << 1 << "m_pHueSlider" << Qt::Key_End << QColor::fromHsl(0, 128, 128) << "-x-";
+        QTest::newRow("saturation") << 1 << "m_pSaturationSlider" << press << QColor::fromHsl(210, 255, 128)
+                                    << "x--";
+        QTest::newRow("lightness") << 1 << "m_pLightness" << Qt::Key_Up << QColor::fromHsl(210, 128, 129)
+                                   << "xx-";
+        QTest::newRow("web red") << 2 << "m_pRed" << Qt::Key_Up << QColor(0x55, 0x88, 0xCC) << "-xx";
+        QTest::newRow("web green") << 2 << "m_pGreenSlider" << Qt::Key_Right << QColor(0x44, 0x99, 0xCC)
+                                   << "x-x";
+        QTest::newRow("web blue") << 2 << "m_pBlueSlider" << press << QColor(0x44, 0x88, 0xFF) << "xx-";
     }
 
     void userEdit()
     {
         QFETCH(int, mode);
         QFETCH(QString, target);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         QFETCH(QColor, expected);
         QFETCH(QString, changed);
 
@@ -212,11 +208,11 @@ private Q_SLOTS:
         RestyleRecorder recorder(&editor);
         auto* widget = editor.Page(mode)->findChild<QWidget*>(target);
         const QPoint end(widget->width() - 1, widget->height() / 2);
-        if (key == 0) {
+        if (key == Qt::Key_unknown) {
             QTest::mousePress(widget, Qt::LeftButton, {}, end);
             QTest::mouseRelease(widget, Qt::LeftButton, {}, end);
         } else {
-            QTest::keyClick(widget, Qt::Key(key));
+            QTest::keyClick(widget, key);
         }
         QCOMPARE(spy.count(), 1);
         QCOMPARE(editor.GetColor(), expected);
