@@ -111,23 +111,51 @@ private Q_SLOTS:
         QCOMPARE(catcher.Messages(), QStringList());
     }
 
-    void restoreRoundTrip()
+    void restore_data()
     {
+        QTest::addColumn<int>("colorSpace"); // as saved
+        QTest::addColumn<int>("startSpace");
+        QTest::newRow("Web from RGB") << 2 << 0;
+        QTest::newRow("unknown 3 from RGB") << 3 << 0;
+        QTest::newRow("unknown -1 from Web") << -1 << 2;
+        QTest::newRow("unknown max from HSL") << std::numeric_limits<int>::max() << 1;
+    }
+
+    void restore()
+    {
+        QFETCH(int, colorSpace);
+        QFETCH(int, startSpace);
+        const QColor foreground = QColor::fromHsl(200, 100, 50);
         Panel source;
-        source.SetForeground(QColor::fromHsl(200, 100, 50));
+        source.SetForeground(foreground);
         source.SetBackground(QColor(1, 2, 3, 4));
         source.SetRecentPicker(QColor::fromHsv(10, 20, 30));
         source.SetRecentColor(QColor::fromCmyk(5, 6, 7, 8));
         source.SetRecentColor(QColor());
-        source.Spaces()->setCurrentIndex(2);
+        QByteArray state = source.Save();
+        qToBigEndian(qint32(colorSpace), state.data() + 38);
 
         Panel panel;
-        QVERIFY(panel.Restore(source.Save()));
-        QCOMPARE(panel.Save(), source.Save());
-        QCOMPARE(panel.GetForeground(), QColor::fromHsl(200, 100, 50));
+        panel.Spaces()->setCurrentIndex(startSpace);
+        panel.Clear();
+        QVERIFY(panel.Restore(state));
+        QCOMPARE(panel.Save(), state); // every color with its spec
+        QCOMPARE(panel.GetForeground(), foreground);
         QCOMPARE(panel.order, QString());
-        QVERIFY(!panel.Entry()->isHidden());
-        QCOMPARE(panel.Editor(), Reduced(QColor::fromHsl(200, 100, 50).rgb()));
+        QCOMPARE(panel.Spaces()->currentIndex(), colorSpace == 2 ? 2 : -1);
+        QCOMPARE(panel.Entry()->isHidden(), colorSpace != 2);
+        QCOMPARE(panel.Editor(),
+            startSpace == 2 || colorSpace == 2 ? Reduced(foreground.rgb()) : foreground.rgb());
+
+        // In an unknown space colors still change and are announced; the children stay until an item is
+        // chosen.
+        const QRgb restored = panel.Editor(), next = qRgb(10, 20, 30);
+        panel.SetForeground(next);
+        QCOMPARE(panel.order, QStringLiteral("F"));
+        QCOMPARE(panel.Editor(), colorSpace == 2 ? Reduced(next) : restored);
+        panel.Spaces()->setCurrentIndex(0);
+        QCOMPARE(panel.Editor(), next);
+        QCOMPARE(panel.Control(), next);
 
         // Leaving Web before the panel is first shown hides the entry for good.
         QVERIFY(panel.Restore(NewPanelState()));
@@ -186,35 +214,6 @@ private Q_SLOTS:
             QVERIFY(noisy.Restore(state));
             QCOMPARE(noisy.Save(), expected);
         }
-    }
-
-    void restoreUnknownColorSpace_data()
-    {
-        QTest::addColumn<int>("colorSpace");
-        QTest::addColumn<int>("startSpace");
-        QTest::newRow("3 from RGB") << 3 << 0;
-        QTest::newRow("-1 from Web") << -1 << 2;
-        QTest::newRow("max from HSL") << std::numeric_limits<int>::max() << 1;
-    }
-
-    void restoreUnknownColorSpace()
-    {
-        QFETCH(int, colorSpace);
-        QFETCH(int, startSpace);
-        Panel panel;
-        panel.Spaces()->setCurrentIndex(startSpace);
-        QVERIFY(panel.Restore(NewPanelState(colorSpace)));
-        QCOMPARE(panel.Spaces()->currentIndex(), -1);
-        QVERIFY(panel.Entry()->isHidden());
-        QCOMPARE(panel.Save(), NewPanelState(colorSpace));
-
-        // Colors still change and are announced; the children stay until an item is chosen.
-        panel.SetForeground(QColor(10, 20, 30));
-        QCOMPARE(panel.order, QStringLiteral("F"));
-        QCOMPARE(panel.Editor(), qRgb(0, 0, 0));
-        panel.Spaces()->setCurrentIndex(0);
-        QCOMPARE(panel.Editor(), qRgb(10, 20, 30));
-        QCOMPARE(panel.Control(), qRgb(10, 20, 30));
     }
 
     void wheelDrag_data()
@@ -302,29 +301,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QColor>("foreground");
         QTest::addColumn<QColor>("background");
-        QTest::addColumn<QString>("button"); // the control's button to click
+        QTest::addColumn<bool>("swap"); // else reset
         QTest::addColumn<QString>("order");
         QTest::addColumn<QVector<QColor>>("colors");
         const QColor red(Qt::red), blue(Qt::blue), black(Qt::black), white(Qt::white);
-        QTest::newRow("swap") << red << blue << "m_pSwap"
-                              << "FB" << QVector<QColor> { blue, red };
-        QTest::newRow("swap equal") << red << red << "m_pSwap"
-                                    << "" << QVector<QColor>();
-        QTest::newRow("reset") << red << blue << "m_pReset"
-                               << "FB" << QVector<QColor> { black, white };
-        QTest::newRow("reset foreground") << red << white << "m_pReset"
-                                          << "F" << QVector<QColor> { black };
-        QTest::newRow("reset background") << black << blue << "m_pReset"
-                                          << "B" << QVector<QColor> { white };
-        QTest::newRow("reset nothing") << black << white << "m_pReset"
-                                       << "" << QVector<QColor>();
+        QTest::newRow("swap") << red << blue << true << "FB" << QVector<QColor> { blue, red };
+        QTest::newRow("swap equal") << red << red << true << "" << QVector<QColor>();
+        QTest::newRow("reset") << red << blue << false << "FB" << QVector<QColor> { black, white };
+        QTest::newRow("reset foreground") << red << white << false << "F" << QVector<QColor> { black };
+        QTest::newRow("reset background") << black << blue << false << "B" << QVector<QColor> { white };
+        QTest::newRow("reset nothing") << black << white << false << "" << QVector<QColor>();
     }
 
     void swapAndReset()
     {
         QFETCH(QColor, foreground);
         QFETCH(QColor, background);
-        QFETCH(QString, button);
+        QFETCH(bool, swap);
         QFETCH(QString, order);
         QFETCH(QVector<QColor>, colors);
         for (const bool click : { false, true }) {
@@ -336,15 +329,12 @@ private Q_SLOTS:
                 ->SetColor(Qt::green); // shows whether colors are pushed
             panel.Clear();
             if (click)
-                QTest::mouseClick(panel.Child<QToolButton>(qPrintable(button)), Qt::LeftButton);
-            else if (button == QLatin1String("m_pSwap"))
-                panel.SwapColors();
+                QTest::mouseClick(panel.Child<QToolButton>(swap ? "m_pSwap" : "m_pReset"), Qt::LeftButton);
             else
-                panel.ResetColors();
+                swap ? panel.SwapColors() : panel.ResetColors();
             QCOMPARE(panel.order, order);
             QCOMPARE(panel.colors, colors);
-            const bool pushed = button == QLatin1String("m_pReset") || !order.isEmpty();
-            QCOMPARE(panel.Editor() == panel.GetForeground().rgb(), pushed);
+            QCOMPARE(panel.Editor() == panel.GetForeground().rgb(), !swap || !order.isEmpty());
         }
     }
 
