@@ -17,23 +17,6 @@
 
 namespace {
 
-template <typename T> T* Child(const QObject* parent, const char* name)
-{
-    return parent->findChild<T*>(QLatin1String(name));
-}
-QComboBox* Spaces(const QObject* panel)
-{
-    return Child<QComboBox>(panel, "m_pColorSpace");
-}
-QLineEdit* Entry(const QObject* panel)
-{
-    return Child<QLineEdit>(panel, "m_pWebEditor");
-}
-QRgb Editor(const QObject* panel)
-{
-    return Child<BVColorEditor>(panel, "m_pColorEditor")->GetColor().rgb();
-}
-
 // The color of a swatch's solid icon.
 QRgb Shown(const QAbstractButton* button)
 {
@@ -41,39 +24,10 @@ QRgb Shown(const QAbstractButton* button)
     return icon.pixmap(icon.availableSizes().value(0)).toImage().pixel(2, 2);
 }
 
-// Every swatch is named "COLOR": the recent ones (slots 2 to 9) are found through their layouts.
-QAbstractButton* Swatch(const QObject* panel, int slot)
-{
-    QLayoutItem* item = slot == 2 ? Child<QVBoxLayout>(panel, "verticalLayout")->itemAt(1)
-        : slot == 3               ? Child<QGridLayout>(panel, "gridLayout")->itemAtPosition(1, 0)
-                                  : Child<QHBoxLayout>(panel, "horizontalLayout")->itemAt(slot - 4);
-    return qobject_cast<QAbstractButton*>(item->widget());
-}
-
-QRgb ControlForeground(const QObject* panel)
-{
-    for (QToolButton* button : Child<BVColorControl>(panel, "m_pColorControl")->findChildren<QToolButton*>())
-        if (button->objectName() == QLatin1String("COLOR") && button->pos().isNull())
-            return Shown(button);
-    return 0;
-}
-
 // Each channel's high nibble repeated: what three hexadecimal digits can name.
 QRgb Reduced(QRgb rgb)
 {
     return 0xff000000 | (rgb & 0xf0f0f0) | ((rgb & 0xf0f0f0) >> 4);
-}
-
-QVector<QColor> Saved(const BVColorWidget& panel)
-{
-    QDataStream stream(panel.Save());
-    QString header;
-    qint32 colorSpace;
-    stream >> header >> colorSpace;
-    QVector<QColor> colors(10);
-    for (QColor& color : colors)
-        stream >> color;
-    return colors;
 }
 
 QByteArray NewPanelState(qint32 colorSpace = 0)
@@ -90,20 +44,49 @@ QByteArray NewPanelState(qint32 colorSpace = 0)
     return bytes;
 }
 
-// Both signals in emission order, as "F" or "B" with the color.
-struct Recorder {
-    explicit Recorder(BVColorWidget& panel)
+// The panel with its children at hand, logging both signals in emission order as "F" or "B".
+struct Panel : BVColorWidget {
+    Panel()
     {
-        QObject::connect(&panel, &BVColorWidget::ForegroundChanged, [this](const QColor& c) { Add('F', c); });
-        QObject::connect(&panel, &BVColorWidget::BackgroundChanged, [this](const QColor& c) { Add('B', c); });
+        connect(this, &BVColorWidget::ForegroundChanged, this, [this](const QColor& c) { Log('F', c); });
+        connect(this, &BVColorWidget::BackgroundChanged, this, [this](const QColor& c) { Log('B', c); });
     }
-    void Add(char which, const QColor& color)
+    void Log(char which, const QColor& color)
     {
         order += QLatin1Char(which);
         colors << color;
+        seen << Editor() << Control();
+    }
+    void Clear() { order.clear(), colors.clear(), seen.clear(); }
+    template <typename T> T* Child(const char* name) const { return findChild<T*>(QLatin1String(name)); }
+    QComboBox* Spaces() const { return Child<QComboBox>("m_pColorSpace"); }
+    QLineEdit* Entry() const { return Child<QLineEdit>("m_pWebEditor"); }
+    BVColorWheel* Wheel() const { return Child<BVColorWheel>("m_pColorWheel"); }
+    QRgb Editor() const { return Child<BVColorEditor>("m_pColorEditor")->GetColor().rgb(); }
+    QRgb Control() const
+    {
+        return Shown(qobject_cast<QAbstractButton*>(Child<BVColorControl>("m_pColorControl")->childAt(5, 5)));
+    }
+    // The picker's swatch (slot 2) and the recent ones (3 to 9), found through their layouts.
+    QAbstractButton* Swatch(int slot) const
+    {
+        QLayoutItem* item = slot == 2 ? Child<QVBoxLayout>("verticalLayout")->itemAt(1)
+            : slot == 3               ? Child<QGridLayout>("gridLayout")->itemAtPosition(1, 0)
+                                      : Child<QHBoxLayout>("horizontalLayout")->itemAt(slot - 4);
+        return qobject_cast<QAbstractButton*>(item->widget());
+    }
+    QVector<QColor> Saved() const
+    {
+        QDataStream stream(Save());
+        stream.skipRawData(42);
+        QVector<QColor> colors(10);
+        for (QColor& color : colors)
+            stream >> color;
+        return colors;
     }
     QString order;
     QVector<QColor> colors;
+    QVector<QRgb> seen;
 };
 
 } // namespace
@@ -116,12 +99,10 @@ private Q_SLOTS:
 
     void newPanel()
     {
-        BVColorWidget panel;
-        QCOMPARE(panel.windowTitle(), QStringLiteral("Color widget"));
-        QCOMPARE(Spaces(&panel)->currentText(), QStringLiteral("RGB"));
-        QVERIFY(Entry(&panel)->isHidden());
-        QCOMPARE(panel.Save(), NewPanelState());
+        Panel panel;
+        QVERIFY(panel.Entry()->isHidden());
         QCOMPARE(panel.Save().size(), 152);
+        QCOMPARE(panel.Save(), NewPanelState());
 
         bvtest::InstallEmptyTheme(); // a host without the picker image: no icon, and nothing logged
         bvtest::MessageCatcher catcher;
@@ -130,64 +111,90 @@ private Q_SLOTS:
         QCOMPARE(catcher.Messages(), QStringList());
     }
 
-    void restoreRoundTrip()
+    void restore_data()
     {
-        BVColorWidget source;
-        source.SetForeground(QColor::fromHsl(200, 100, 50));
+        QTest::addColumn<int>("colorSpace"); // as saved
+        QTest::addColumn<int>("startSpace");
+        QTest::newRow("Web from RGB") << 2 << 0;
+        QTest::newRow("unknown 3 from RGB") << 3 << 0;
+        QTest::newRow("unknown -1 from Web") << -1 << 2;
+        QTest::newRow("unknown max from HSL") << std::numeric_limits<int>::max() << 1;
+    }
+
+    void restore()
+    {
+        QFETCH(int, colorSpace);
+        QFETCH(int, startSpace);
+        const QColor foreground = QColor::fromHsl(200, 100, 50);
+        Panel source;
+        source.SetForeground(foreground);
         source.SetBackground(QColor(1, 2, 3, 4));
         source.SetRecentPicker(QColor::fromHsv(10, 20, 30));
         source.SetRecentColor(QColor::fromCmyk(5, 6, 7, 8));
         source.SetRecentColor(QColor());
-        Spaces(&source)->setCurrentIndex(2);
+        QByteArray state = source.Save();
+        qToBigEndian(qint32(colorSpace), state.data() + 38);
 
-        BVColorWidget panel;
-        Recorder recorder(panel);
-        QVERIFY(panel.Restore(source.Save()));
-        QCOMPARE(panel.Save(), source.Save());
-        QCOMPARE(panel.GetForeground(), QColor::fromHsl(200, 100, 50));
-        QCOMPARE(recorder.order, QString());
-        QVERIFY(!Entry(&panel)->isHidden());
-        QCOMPARE(Editor(&panel), Reduced(QColor::fromHsl(200, 100, 50).rgb()));
+        Panel panel;
+        panel.Spaces()->setCurrentIndex(startSpace);
+        panel.Clear();
+        QVERIFY(panel.Restore(state));
+        QCOMPARE(panel.Save(), state); // every color with its spec
+        QCOMPARE(panel.GetForeground(), foreground);
+        QCOMPARE(panel.order, QString());
+        QCOMPARE(panel.Spaces()->currentIndex(), colorSpace == 2 ? 2 : -1);
+        QCOMPARE(panel.Entry()->isHidden(), colorSpace != 2);
+        QCOMPARE(panel.Editor(),
+            startSpace == 2 || colorSpace == 2 ? Reduced(foreground.rgb()) : foreground.rgb());
+
+        // In an unknown space colors still change and are announced; the children stay until an item is
+        // chosen.
+        const QRgb restored = panel.Editor(), next = qRgb(10, 20, 30);
+        panel.SetForeground(next);
+        QCOMPARE(panel.order, QStringLiteral("F"));
+        QCOMPARE(panel.Editor(), colorSpace == 2 ? Reduced(next) : restored);
+        panel.Spaces()->setCurrentIndex(0);
+        QCOMPARE(panel.Editor(), next);
+        QCOMPARE(panel.Control(), next);
 
         // Leaving Web before the panel is first shown hides the entry for good.
         QVERIFY(panel.Restore(NewPanelState()));
         panel.show();
-        QVERIFY(!Entry(&panel)->isVisible());
+        QVERIFY(!panel.Entry()->isVisible());
     }
 
     void restoreAnyBytes()
     {
-        QVector<QByteArray> refused = { QByteArray() };
+        // Refused, and the panel left as it was: a wrong header in any bit, or one cut short.
+        QVector<QByteArray> refused;
         for (int i = 0; i < 38; ++i) {
-            refused << NewPanelState() << NewPanelState();
-            refused[refused.size() - 2][i] = char(refused[refused.size() - 2][i] ^ 0x01);
-            refused.last()[i] = char(refused.last()[i] ^ 0x80);
             refused << NewPanelState().left(i);
+            for (const char bit : { '\x01', '\x80' }) {
+                refused << NewPanelState();
+                refused.last()[i] = char(refused.last()[i] ^ bit);
+            }
         }
-        BVColorWidget panel;
+        Panel panel;
         panel.SetForeground(Qt::red);
         const QByteArray before = panel.Save();
-        Recorder recorder(panel);
+        panel.Clear();
         for (const QByteArray& state : refused) {
             QVERIFY2(!panel.Restore(state), state.toHex().constData());
             QCOMPARE(panel.Save(), before);
         }
-        QCOMPARE(recorder.order, QString());
+        QCOMPARE(panel.order, QString());
 
-        // Cut short after the header: a field that is not all there reads as zero.
+        // Cut short after the header: a field (space, then spec, alpha, r, g, b, pad) not all there reads as
+        // zero.
         QByteArray full = NewPanelState(1);
-        for (int offset = 42; offset < 152; offset += 11)
-            full.replace(offset, 11, QByteArray::fromHex("03123456789abcdef01234"));
-        QVector<int> fieldEnds = { 38, 42 };
-        for (int offset = 42; offset < 152; offset += 11)
-            fieldEnds << offset + 1 << offset + 3 << offset + 5 << offset + 7 << offset + 9 << offset + 11;
+        for (int at = 42; at < 152; at += 11)
+            full.replace(at, 11, QByteArray::fromHex("03123456789abcdef01234"));
         for (int length = 38; length < 152; ++length) {
             QByteArray expected = full;
-            for (int i = 1; i < fieldEnds.size(); ++i)
-                if (fieldEnds[i] > length)
-                    expected.replace(fieldEnds[i - 1], fieldEnds[i] - fieldEnds[i - 1],
-                        QByteArray(fieldEnds[i] - fieldEnds[i - 1], '\0'));
-            BVColorWidget cut;
+            for (int at = 38, size = 4; at < 152; at += size, size = (at - 42) % 11 ? 2 : 1)
+                if (at + size > length)
+                    expected.replace(at, size, QByteArray(size, '\0'));
+            Panel cut;
             QVERIFY(cut.Restore(full.left(length)));
             QCOMPARE(cut.Save(), expected);
         }
@@ -200,44 +207,13 @@ private Q_SLOTS:
             while (state.size() < 152)
                 state.append(char(random.bounded(256)));
             QByteArray expected = state;
-            for (int offset = 42; offset < 152; offset += 11)
-                if (qint8(state[offset]) < QColor::Invalid || qint8(state[offset]) > QColor::ExtendedRgb)
-                    expected[offset] = char(QColor::Invalid);
-            BVColorWidget noisy;
+            for (int at = 42; at < 152; at += 11)
+                if (qint8(state[at]) < QColor::Invalid || qint8(state[at]) > QColor::ExtendedRgb)
+                    expected[at] = char(QColor::Invalid);
+            Panel noisy;
             QVERIFY(noisy.Restore(state));
             QCOMPARE(noisy.Save(), expected);
         }
-    }
-
-    void restoreUnknownColorSpace_data()
-    {
-        QTest::addColumn<int>("colorSpace");
-        QTest::addColumn<int>("startSpace");
-        QTest::newRow("3 from RGB") << 3 << 0;
-        QTest::newRow("-1 from Web") << -1 << 2;
-        QTest::newRow("max from HSL") << std::numeric_limits<int>::max() << 1;
-        QTest::newRow("min from Web") << std::numeric_limits<int>::min() << 2;
-    }
-
-    void restoreUnknownColorSpace()
-    {
-        QFETCH(int, colorSpace);
-        QFETCH(int, startSpace);
-        BVColorWidget panel;
-        Spaces(&panel)->setCurrentIndex(startSpace);
-        QVERIFY(panel.Restore(NewPanelState(colorSpace)));
-        QCOMPARE(Spaces(&panel)->currentIndex(), -1);
-        QVERIFY(Entry(&panel)->isHidden());
-        QCOMPARE(panel.Save(), NewPanelState(colorSpace));
-
-        // Colors still change and are announced; the children stay until an item is chosen.
-        QSignalSpy spy(&panel, &BVColorWidget::ForegroundChanged);
-        panel.SetForeground(QColor(10, 20, 30));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(Editor(&panel), qRgb(0, 0, 0));
-        Spaces(&panel)->setCurrentIndex(0);
-        QCOMPARE(Editor(&panel), qRgb(10, 20, 30));
-        QCOMPARE(ControlForeground(&panel), qRgb(10, 20, 30));
     }
 
     void wheelDrag_data()
@@ -250,13 +226,18 @@ private Q_SLOTS:
     void wheelDrag()
     {
         QFETCH(int, colorSpace);
-        BVColorWidget panel;
-        auto* wheel = Child<BVColorWheel>(&panel, "m_pColorWheel");
-        Spaces(&panel)->setCurrentIndex(colorSpace);
+        Panel panel;
+        BVColorWheel* wheel = panel.Wheel();
+        panel.Spaces()->setCurrentIndex(colorSpace);
         panel.SetForeground(QColor::fromHsl(0, 255, 128));
         panel.show();
-        QTRY_VERIFY(Child<QWidget>(wheel, "ANGLECONTROL")->isVisible());
-        QTRY_VERIFY(Child<QWidget>(wheel, "COLORCONTROL")->isVisible());
+        // The markers appear once the wheel's images are rendered.
+        for (int i = 0; i < 3 && !wheel->findChild<QWidget*>(QStringLiteral("COLORCONTROL"))->isVisible();
+             ++i) {
+            QThreadPool::globalInstance()->waitForDone();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(wheel->findChild<QWidget*>(QStringLiteral("ANGLECONTROL"))->isVisible());
 
         // The wheel's square right of the 16-pixel margin; r is the middle of the 22-pixel ring.
         QRect square = wheel->rect().adjusted(16, 0, 0, 0);
@@ -265,7 +246,7 @@ private Q_SLOTS:
         square.moveTo(qMax(square.left(), 16), qMax(square.top(), 0));
         const QPoint c = square.center();
 
-        QSignalSpy spy(&panel, &BVColorWidget::ForegroundChanged);
+        panel.Clear();
         QSignalSpy wheelSpy(wheel, &BVColorWheel::ColorChanged);
         QTest::mousePress(wheel, Qt::LeftButton, {}, c + QPoint(0, r));
         for (const QPoint& pos : { c + QPoint(0, r + 5), c + QPoint(-r, 0), c + QPoint(0, -r) }) {
@@ -275,117 +256,102 @@ private Q_SLOTS:
         }
         QTest::mouseRelease(wheel, Qt::LeftButton, {}, c + QPoint(0, -r));
 
-        QCOMPARE(spy.count(), 3);
+        QCOMPARE(panel.order, QStringLiteral("FFF"));
         QCOMPARE(wheelSpy.count(), 3); // nothing written back to the wheel
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(spy.at(i).at(0).value<QColor>(), QColor::fromHsl(90 * (i + 1), 255, 128));
+            QCOMPARE(panel.colors[i], QColor::fromHsl(90 * (i + 1), 255, 128));
         const QColor last = QColor::fromHsl(270, 255, 128);
         QCOMPARE(wheel->GetColor(), last);
-        const QRgb shown = colorSpace == 2 ? Reduced(last.rgb()) : last.rgb();
-        QCOMPARE(ControlForeground(&panel), shown);
-        QCOMPARE(Editor(&panel), shown);
+        QCOMPARE(panel.Control(), colorSpace == 2 ? Reduced(last.rgb()) : last.rgb());
+        QCOMPARE(panel.Editor(), colorSpace == 2 ? Reduced(last.rgb()) : last.rgb());
     }
 
     void webEntry()
     {
-        BVColorWidget panel;
+        Panel panel;
         panel.SetForeground(QColor(0x12, 0x34, 0x56));
-        QSignalSpy spy(&panel, &BVColorWidget::ForegroundChanged);
+        panel.Clear();
         for (int space : { 1, 0, 2 })
-            Spaces(&panel)->setCurrentIndex(space);
-        QCOMPARE(spy.count(), 0);
+            panel.Spaces()->setCurrentIndex(space);
+        QCOMPARE(panel.order, QString());
         QCOMPARE(panel.GetForeground(), QColor(0x12, 0x34, 0x56));
-        QCOMPARE(Entry(&panel)->text(), QStringLiteral("#135"));
-        QCOMPARE(ControlForeground(&panel), qRgb(0x11, 0x33, 0x55));
-        QCOMPARE(Editor(&panel), qRgb(0x11, 0x33, 0x55));
+        QCOMPARE(panel.Entry()->text(), QStringLiteral("#135"));
+        QCOMPARE(panel.Control(), qRgb(0x11, 0x33, 0x55));
+        QCOMPARE(panel.Editor(), qRgb(0x11, 0x33, 0x55));
 
         // Digits are read right-aligned while typing, and the text is left as typed.
         panel.show();
-        Entry(&panel)->clear();
-        Entry(&panel)->setCursorPosition(1);
-        QCOMPARE(spy.takeFirst().at(0).value<QColor>(), QColor(Qt::black));
-        const QColor typed[] = { QColor(0, 0, 255), QColor(0, 255, 136), QColor(255, 136, 0) };
+        panel.Entry()->clear();
+        panel.Entry()->setCursorPosition(1);
         for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(Entry(&panel), "f80"[i]);
-            QCOMPARE(Entry(&panel)->text(), QStringLiteral("#f80").left(i + 2));
-            QCOMPARE(spy.takeFirst().at(0).value<QColor>(), typed[i]);
+            QTest::keyClick(panel.Entry(), "f80"[i]);
+            QCOMPARE(panel.Entry()->text(), QStringLiteral("#f80").left(i + 2));
         }
-        Entry(&panel)->selectAll();
-        QTest::keyClick(Entry(&panel), Qt::Key_Delete);
-        QCOMPARE(spy.takeFirst().at(0).value<QColor>(), QColor(Qt::black));
-        QCOMPARE(spy.count(), 0);
+        panel.Entry()->selectAll();
+        QTest::keyClick(panel.Entry(), Qt::Key_Delete);
+        const QColor black(Qt::black);
+        QCOMPARE(panel.colors,
+            QVector<QColor>({ black, QColor(0, 0, 255), QColor(0, 255, 136), QColor(255, 136, 0), black }));
 
-        panel.SetForeground(QColor(Qt::black).toHsl()); // the same color in another spec is a change
-        QCOMPARE(spy.count(), 1);
+        panel.SetForeground(black.toHsl()); // the same color in another spec is a change
+        QCOMPARE(panel.order, QStringLiteral("FFFFFF"));
     }
 
     void swapAndReset_data()
     {
         QTest::addColumn<QColor>("foreground");
         QTest::addColumn<QColor>("background");
-        QTest::addColumn<QString>("button"); // the control's button to click
+        QTest::addColumn<bool>("swap"); // else reset
         QTest::addColumn<QString>("order");
         QTest::addColumn<QVector<QColor>>("colors");
         const QColor red(Qt::red), blue(Qt::blue), black(Qt::black), white(Qt::white);
-        QTest::newRow("swap") << red << blue << "m_pSwap"
-                              << "FB" << QVector<QColor> { blue, red };
-        QTest::newRow("swap equal") << red << red << "m_pSwap"
-                                    << "" << QVector<QColor>();
-        QTest::newRow("reset") << red << blue << "m_pReset"
-                               << "FB" << QVector<QColor> { black, white };
-        QTest::newRow("reset foreground") << red << white << "m_pReset"
-                                          << "F" << QVector<QColor> { black };
-        QTest::newRow("reset background") << black << blue << "m_pReset"
-                                          << "B" << QVector<QColor> { white };
-        QTest::newRow("reset nothing") << black << white << "m_pReset"
-                                       << "" << QVector<QColor>();
+        QTest::newRow("swap") << red << blue << true << "FB" << QVector<QColor> { blue, red };
+        QTest::newRow("swap equal") << red << red << true << "" << QVector<QColor>();
+        QTest::newRow("reset") << red << blue << false << "FB" << QVector<QColor> { black, white };
+        QTest::newRow("reset foreground") << red << white << false << "F" << QVector<QColor> { black };
+        QTest::newRow("reset background") << black << blue << false << "B" << QVector<QColor> { white };
+        QTest::newRow("reset nothing") << black << white << false << "" << QVector<QColor>();
     }
 
     void swapAndReset()
     {
         QFETCH(QColor, foreground);
         QFETCH(QColor, background);
-        QFETCH(QString, button);
+        QFETCH(bool, swap);
         QFETCH(QString, order);
         QFETCH(QVector<QColor>, colors);
         for (const bool click : { false, true }) {
-            BVColorWidget panel;
+            Panel panel;
             panel.SetForeground(foreground);
             panel.SetBackground(background);
             panel.show();
-            Child<BVColorEditor>(&panel, "m_pColorEditor")
+            panel.Child<BVColorEditor>("m_pColorEditor")
                 ->SetColor(Qt::green); // shows whether colors are pushed
-            Recorder recorder(panel);
+            panel.Clear();
             if (click)
-                QTest::mouseClick(Child<QToolButton>(&panel, qPrintable(button)), Qt::LeftButton);
-            else if (button == QLatin1String("m_pSwap"))
-                panel.SwapColors();
+                QTest::mouseClick(panel.Child<QToolButton>(swap ? "m_pSwap" : "m_pReset"), Qt::LeftButton);
             else
-                panel.ResetColors();
-            QCOMPARE(recorder.order, order);
-            QCOMPARE(recorder.colors, colors);
-            const bool pushed = button == QLatin1String("m_pReset") || !order.isEmpty();
-            QCOMPARE(Editor(&panel) == panel.GetForeground().rgb(), pushed);
+                swap ? panel.SwapColors() : panel.ResetColors();
+            QCOMPARE(panel.order, order);
+            QCOMPARE(panel.colors, colors);
+            QCOMPARE(panel.Editor() == panel.GetForeground().rgb(), !swap || !order.isEmpty());
         }
     }
 
     void signalPrecedesUpdate()
     {
-        BVColorWidget panel;
-        QVector<QRgb> seen;
-        connect(&panel, &BVColorWidget::ForegroundChanged,
-            [&] { seen << panel.GetForeground().rgb() << Editor(&panel) << ControlForeground(&panel); });
+        Panel panel;
         panel.SetForeground(QColor(1, 2, 3));
         panel.SwapColors();
         panel.ResetColors();
         const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), c = qRgb(1, 2, 3);
-        QCOMPARE(seen, (QVector<QRgb> { c, black, black, white, c, c, black, white, white }));
+        // Editor and control when each signal arrives.
+        QCOMPARE(panel.seen, (QVector<QRgb> { black, black, c, c, c, c, white, white, white, white }));
     }
 
     void recentList()
     {
-        BVColorWidget panel;
-        QSignalSpy spy(&panel, &BVColorWidget::ForegroundChanged);
+        Panel panel;
         const QColor red(Qt::red), black(Qt::black);
         const QVector<QColor> blacks(5, black);
         for (const auto& step : { qMakePair(red, QVector<QColor> { red, black } + blacks),
@@ -393,84 +359,69 @@ private Q_SLOTS:
                  qMakePair(red, QVector<QColor> { red, black } + blacks),
                  qMakePair(red, QVector<QColor> { red, black } + blacks) }) {
             panel.SetRecentColor(step.first);
-            QCOMPARE(Saved(panel).mid(3), step.second);
+            QCOMPARE(panel.Saved().mid(3), step.second);
         }
         QVector<QColor> added;
         for (int i = 1; i <= 8; ++i)
             panel.SetRecentColor(*added.insert(added.begin(), QColor(i, i, i)));
-        QCOMPARE(Saved(panel).mid(3), added.mid(0, 7));
-        QCOMPARE(Shown(Swatch(&panel, 9)), qRgb(2, 2, 2));
+        QCOMPARE(panel.Saved().mid(3), added.mid(0, 7));
+        QCOMPARE(Shown(panel.Swatch(9)), qRgb(2, 2, 2));
         panel.SetRecentPicker(panel.GetForeground());
-        QCOMPARE(Shown(Swatch(&panel, 2)), qRgb(0, 0, 0));
-        QCOMPARE(spy.count(), 0);
+        QCOMPARE(Shown(panel.Swatch(2)), qRgb(0, 0, 0));
+        QCOMPARE(panel.order, QString());
     }
 
     void recentClick_data()
     {
         QTest::addColumn<QColor>("foreground");
         QTest::addColumn<int>("colorSpace");
-        QTest::newRow("holds the foreground") << QColor(0x12, 0x34, 0x56) << 0;
-        QTest::newRow("other color") << QColor(Qt::red) << 0;
-        QTest::newRow("other color, Web") << QColor(Qt::red) << 2;
+        QTest::addColumn<bool>("gray");
+        QTest::addColumn<QRgb>("shown"); // by the swatch, then by the control
+        const QColor red(Qt::red);
+        QTest::newRow("holds the foreground")
+            << QColor(0x12, 0x34, 0x56) << 0 << false << qRgb(0x12, 0x34, 0x56);
+        QTest::newRow("RGB") << red << 0 << false << qRgb(0x12, 0x34, 0x56);
+        QTest::newRow("Web") << red << 2 << false << qRgb(0x11, 0x33, 0x55);
+        QTest::newRow("RGB gray") << red << 0 << true << qRgb(45, 45, 45);
+        QTest::newRow("Web gray") << red << 2 << true << qRgb(44, 44, 44); // reduced, then gray
     }
 
     void recentClick()
     {
         QFETCH(QColor, foreground);
         QFETCH(int, colorSpace);
+        QFETCH(bool, gray);
+        QFETCH(QRgb, shown);
         const QColor color(0x12, 0x34, 0x56);
-        BVColorWidget panel;
+        Panel panel;
         for (const QColor& c : { color, QColor(Qt::cyan), QColor(Qt::yellow) })
             panel.SetRecentColor(c); // color ends in slot 5, m_pLastColor2
         panel.SetForeground(foreground);
-        Spaces(&panel)->setCurrentIndex(colorSpace);
-        panel.show();
-        const QVector<QColor> before = Saved(panel);
-        QSignalSpy spy(&panel, &BVColorWidget::ForegroundChanged);
-        QTest::mouseClick(Swatch(&panel, 5), Qt::LeftButton);
-        QCOMPARE(spy.count(), foreground == color ? 0 : 1);
-        QCOMPARE(panel.GetForeground(), color); // stored, not reduced
-        QCOMPARE(Saved(panel).mid(2), before.mid(2));
-        QCOMPARE(Editor(&panel), colorSpace == 2 ? Reduced(color.rgb()) : color.rgb());
-    }
-
-    void recentDisplay_data()
-    {
-        QTest::addColumn<int>("colorSpace");
-        QTest::addColumn<bool>("gray");
-        QTest::addColumn<QRgb>("shown");
-        QTest::newRow("RGB") << 0 << false << qRgb(0x12, 0x34, 0x56);
-        QTest::newRow("Web") << 2 << false << qRgb(0x11, 0x33, 0x55);
-        QTest::newRow("RGB gray") << 0 << true << qRgb(45, 45, 45);
-        QTest::newRow("Web gray") << 2 << true << qRgb(44, 44, 44); // reduced, then gray
-    }
-
-    void recentDisplay()
-    {
-        QFETCH(int, colorSpace);
-        QFETCH(bool, gray);
-        QFETCH(QRgb, shown);
-        BVColorWidget panel;
-        panel.SetRecentColor(QColor(0x12, 0x34, 0x56));
-        panel.SetForeground(Qt::red);
-        Spaces(&panel)->setCurrentIndex(colorSpace);
+        panel.Spaces()->setCurrentIndex(colorSpace);
         panel.SetMode(gray ? BVColorWidget::Grayscale : BVColorWidget::Color);
-        QCOMPARE(Shown(Swatch(&panel, 3)), shown);
-        QCOMPARE(ControlForeground(&panel), gray ? qRgb(87, 87, 87) : qRgb(255, 0, 0));
-        QCOMPARE(panel.GetForeground(), QColor(Qt::red));
+        panel.show();
+        QCOMPARE(Shown(panel.Swatch(5)), shown);
+        const QVector<QColor> before = panel.Saved();
+        panel.Clear();
+        QTest::mouseClick(panel.Swatch(5), Qt::LeftButton);
+        QCOMPARE(panel.order, QLatin1String(foreground == color ? "" : "F"));
+        QCOMPARE(panel.GetForeground(), color); // stored, not reduced
+        QCOMPARE(panel.Saved().mid(2), before.mid(2));
+        QCOMPARE(panel.Editor(), colorSpace == 2 ? Reduced(color.rgb()) : color.rgb());
+        QCOMPARE(panel.Control(), shown);
     }
 
     void destroyWhileBusy()
     {
-        auto* panel = new BVColorWidget;
+        auto* panel = new Panel;
         int changes = 0;
         connect(panel, &BVColorWidget::ForegroundChanged, [&changes] { ++changes; });
-        Spaces(panel)->setCurrentIndex(2);
+        panel->Spaces()->setCurrentIndex(2);
         panel->show();
         panel->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(panel));
-        Entry(panel)->setFocus();
-        QTRY_VERIFY(Entry(panel)->hasFocus());
+        panel->Entry()->setFocus();
+        QVERIFY(panel->Entry()->hasFocus());
         panel->SetForeground(Qt::blue); // starts a triangle render
         delete panel;
         QThreadPool::globalInstance()->waitForDone();
