@@ -167,6 +167,29 @@ void WheelDragImagesPerSecond(benchmark::State& state)
     state.counters["ratio"] = wheel.devicePixelRatio();
 }
 
+// The GUI thread's share of one triangle image: taking the finished render
+// in (OnTriangleRendered), timed alone while the pool is idle.
+void TriangleDelivery(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    BVColorWheel wheel;
+    wheel.resize(side, side);
+    wheel.show();
+    Settle();
+    int hue = 0;
+    for (auto _ : state) {
+        hue = (hue + 7) % 360;
+        wheel.SetColor(QColor::fromHsl(hue, 200, 120));
+        QThreadPool::globalInstance()->waitForDone();
+        QElapsedTimer clock;
+        clock.start();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::FutureCallOut);
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        QCoreApplication::processEvents();
+    }
+    state.counters["ratio"] = wheel.devicePixelRatio();
+}
+
 void WheelPaint(benchmark::State& state)
 {
     const int side = int(state.range(0));
@@ -289,6 +312,13 @@ BENCHMARK(WheelDragImagesPerSecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(TriangleDelivery)
+    ->Arg(1024)
+    ->ArgName("px")
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Apply(Fast);
 BENCHMARK(DrawImageTwice)->Arg(1024)->Unit(benchmark::kMicrosecond)->Apply(Fast);
 BENCHMARK(WheelPaint)->Arg(1024)->Unit(benchmark::kMicrosecond)->Apply(Fast);
 BENCHMARK(PickColorThroughput)->Unit(benchmark::kNanosecond)->Apply(Fast);
