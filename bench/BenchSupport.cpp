@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace bvbench {
@@ -30,6 +31,10 @@ struct Row {
 // Collects the aggregates and prints the ratio table at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(OutputOptions options)
+        : ConsoleReporter(options)
+    { }
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -97,8 +102,17 @@ void SetBaseline(benchmark::State& state, const std::string& baseline)
 
 int RunAll(int argc, char** argv)
 {
+    // A reporter of one's own does not follow --benchmark_color: logs stay
+    // free of escape codes unless color is asked for.
+    bool color = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--benchmark_color=", 0) == 0)
+            color = arg == "--benchmark_color=true" || arg == "--benchmark_color=yes";
+    }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter(
+        color ? benchmark::ConsoleReporter::OO_Defaults : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

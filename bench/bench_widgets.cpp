@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtMath>
 
 #include <memory>
@@ -125,9 +126,16 @@ void Moves(benchmark::internal::Benchmark* bench)
 }
 
 // Triangle images that reach the wheel while the hue is dragged at 120 Hz.
+// With wait 0 the GUI thread polls for events without pause and keeps one
+// core busy; with wait 1 it sleeps until the next move or event, as a real
+// event loop does, leaving that core to the pool.
 void WheelDragImagesPerSecond(benchmark::State& state)
 {
     const int side = int(state.range(0));
+    const bool wait = state.range(1) != 0;
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
     BVColorWheel wheel;
     wheel.resize(side, side);
     wheel.show();
@@ -151,7 +159,12 @@ void WheelDragImagesPerSecond(benchmark::State& state)
                 next += tick;
                 ++moves;
             }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            if (wait) {
+                wake.start(int(qMax(qint64(0), next - clock.nsecsElapsed() + 999999) / 1000000));
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            } else {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            }
             const qint64 key = BVColorWheelTest::Inspect(wheel).triangle.cacheKey();
             if (key != last) {
                 ++images;
@@ -164,6 +177,29 @@ void WheelDragImagesPerSecond(benchmark::State& state)
     Settle();
     state.counters["images_per_s"] = images / seconds;
     state.counters["moves_per_s"] = moves / seconds;
+    state.counters["ratio"] = wheel.devicePixelRatio();
+}
+
+// The GUI thread's share of one triangle image: taking the finished render
+// in (OnTriangleRendered), timed alone while the pool is idle.
+void TriangleDelivery(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    BVColorWheel wheel;
+    wheel.resize(side, side);
+    wheel.show();
+    Settle();
+    int hue = 0;
+    for (auto _ : state) {
+        hue = (hue + 7) % 360;
+        wheel.SetColor(QColor::fromHsl(hue, 200, 120));
+        QThreadPool::globalInstance()->waitForDone();
+        QElapsedTimer clock;
+        clock.start();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::FutureCallOut);
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        QCoreApplication::processEvents();
+    }
     state.counters["ratio"] = wheel.devicePixelRatio();
 }
 
@@ -282,13 +318,22 @@ BENCHMARK(QColorDialogSetColor)->Apply(Moves);
 BENCHMARK(PanelHueMove)->Arg(0)->Arg(2)->ArgName("space")->Apply(Moves);
 BENCHMARK(PanelSetForeground)->Apply(Moves);
 BENCHMARK(WheelDragImagesPerSecond)
-    ->Arg(1024)
-    ->Arg(354)
-    ->ArgName("px")
+    ->Args({ 1024, 0 })
+    ->Args({ 1024, 1 })
+    ->Args({ 354, 0 })
+    ->Args({ 354, 1 })
+    ->ArgNames({ "px", "wait" })
     ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(TriangleDelivery)
+    ->Arg(1024)
+    ->ArgName("px")
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Apply(Fast);
 BENCHMARK(DrawImageTwice)->Arg(1024)->Unit(benchmark::kMicrosecond)->Apply(Fast);
 BENCHMARK(WheelPaint)->Arg(1024)->Unit(benchmark::kMicrosecond)->Apply(Fast);
 BENCHMARK(PickColorThroughput)->Unit(benchmark::kNanosecond)->Apply(Fast);

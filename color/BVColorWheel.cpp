@@ -10,11 +10,13 @@
 #include <QPainterPath>
 #include <QResizeEvent>
 #include <QThreadPool>
+#include <QTimer>
 #include <QToolButton>
 #include <QVector2D>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
+#include <memory>
 
 namespace BVColorWheelTest {
 std::atomic<int> g_ringRenders { 0 };
@@ -24,6 +26,9 @@ std::atomic<int> g_triangleRenders { 0 };
 namespace {
 
 constexpr double kTwoThirdsPi = 2.0943951023931953;
+
+// How long an idle wheel keeps its spare triangle buffers.
+constexpr int kSpareLifeMs = 2000;
 
 // The hit area is fixed to the button's nominal size, whatever the style
 // makes of the button itself.
@@ -79,9 +84,16 @@ public:
     bool m_trianglePending = false;
     bool m_dragging = false;
     QToolButton* m_pDragTarget = nullptr;
-    // The pool returns QImage: a QPixmap is made only here, on the GUI thread.
+    // The pool returns images: a QPixmap is made only here, on the GUI thread.
     QFutureWatcher<QImage>* m_pRingWatcher = nullptr;
-    QFutureWatcher<QImage>* m_pTriangleWatcher = nullptr;
+    QFutureWatcher<std::shared_ptr<TriangleBuffers>>* m_pTriangleWatcher = nullptr;
+    // Buffers moved into the next triangle render, so that a drag repaints
+    // the same memory rather than touching fresh pages for every image. They
+    // pass between threads only as the job's argument and result.
+    TriangleBuffers m_spares;
+    // Shares m_trianglePixmap's buffer, which becomes a spare once replaced.
+    QImage m_triangleImage;
+    QTimer* m_pSpareTimer = nullptr;
 };
 
 void BVColorWheelPrivate::StartRingRender()
@@ -105,8 +117,13 @@ void BVColorWheelPrivate::StartTriangleRender()
         return;
     }
     const int ratio = m_pWheel->devicePixelRatio();
-    m_pTriangleWatcher->setFuture(QtConcurrent::run(
-        QThreadPool::globalInstance(), &RenderTriangleImage, m_size, m_markerSize, m_hue, ratio, m_margins));
+    auto buffers = std::make_shared<TriangleBuffers>(std::move(m_spares));
+    m_spares = TriangleBuffers();
+    m_pTriangleWatcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(),
+        [buffers, size = m_size, marker = m_markerSize, hue = m_hue, ratio, margins = m_margins] {
+            RenderTriangleInto(*buffers, size, marker, hue, ratio, margins);
+            return buffers;
+        }));
     ++BVColorWheelTest::g_triangleRenders;
     m_triangleBusy = true;
     m_trianglePending = false;
@@ -127,7 +144,16 @@ void BVColorWheelPrivate::OnRingRendered()
 void BVColorWheelPrivate::OnTriangleRendered()
 {
     m_triangleBusy = false;
-    m_trianglePixmap = QPixmap::fromImage(m_pTriangleWatcher->result());
+    const std::shared_ptr<TriangleBuffers> result = m_pTriangleWatcher->result();
+    QImage outgoing = std::move(m_triangleImage);
+    m_triangleImage = std::move(result->image);
+    // Same format: the pixmap shares the buffer, no copy on this thread.
+    m_trianglePixmap = QPixmap::fromImage(m_triangleImage);
+    // Someone may still hold a copy of the old pixmap: then it is not ours.
+    m_spares.image = outgoing.isDetached() ? std::move(outgoing) : QImage();
+    m_spares.black = std::move(result->black);
+    m_spares.white = std::move(result->white);
+    m_pSpareTimer->start();
     if (m_trianglePending)
         StartTriangleRender();
     m_pColorMarker->setVisible(!m_trianglePixmap.isNull());
@@ -239,7 +265,11 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     d->m_pColorMarker = new QToolButton(this);
     d->m_triangle = QVector<QPointF>(3, QPointF(0, 0));
     d->m_pRingWatcher = new QFutureWatcher<QImage>(this);
-    d->m_pTriangleWatcher = new QFutureWatcher<QImage>(this);
+    d->m_pTriangleWatcher = new QFutureWatcher<std::shared_ptr<TriangleBuffers>>(this);
+    d->m_pSpareTimer = new QTimer(this);
+    d->m_pSpareTimer->setSingleShot(true);
+    d->m_pSpareTimer->setInterval(kSpareLifeMs);
+    connect(d->m_pSpareTimer, &QTimer::timeout, this, [this] { d->m_spares = TriangleBuffers(); });
     connect(d->m_pRingWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnRingRendered(); });
     connect(d->m_pTriangleWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnTriangleRendered(); });
     d->m_size = size();

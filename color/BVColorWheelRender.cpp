@@ -43,18 +43,30 @@ QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& color
     return gradient;
 }
 
+// Paints over `spare` when it is ours alone and fits: in a drag, first
+// touching fresh memory for every render costs more than the painting.
+QImage& Cleared(QImage& spare, const QSize& size)
+{
+    if (spare.size() != size || spare.format() != kFormat || !spare.isDetached()) {
+        spare = QImage(); // free before allocating: no two at once
+        spare = QImage(size, kFormat);
+    } else {
+        spare.setDevicePixelRatio(1); // a painter would scale by it
+    }
+    spare.fill(Qt::transparent);
+    return spare;
+}
+
 // A corner layer: opaque `color` at `corner`, fading towards both other
 // vertices; its alpha is the product of the two ramps.
-QImage CornerLayer(const QSize& size, const QPainterPath& path, const QPointF& corner, const QPointF& toward1,
-    const QPointF& toward2, const QColor& color)
+void PaintCornerLayer(QImage& layer, const QSize& size, const QPainterPath& path, const QPointF& corner,
+    const QPointF& toward1, const QPointF& toward2, const QColor& color)
 {
-    QImage layer = TransparentImage(size);
-    QPainter painter(&layer);
+    QPainter painter(&Cleared(layer, size));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(path, Ramp(corner, toward1, color));
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillPath(path, Ramp(corner, toward2, color));
-    return layer;
 }
 
 } // namespace
@@ -120,13 +132,25 @@ QPixmap RenderRing(const QSize& size, int markerSize, int ratio, const QMargins&
 
 QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)
 {
-    if (TooLargeToRender(size, ratio))
-        return QImage();
+    TriangleBuffers buffers;
+    RenderTriangleInto(buffers, size, markerSize, hue, ratio, margins);
+    return std::move(buffers.image);
+}
+
+void RenderTriangleInto(
+    TriangleBuffers& buffers, const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)
+{
+    if (TooLargeToRender(size, ratio)) {
+        buffers = TriangleBuffers();
+        return;
+    }
     const QRect rect = WheelRect(size, ratio, margins);
     const int ring = markerSize * ratio;
     const QSize inner(rect.width() - 2 * ring, rect.height() - 2 * ring);
-    if (!inner.isValid() || inner.isEmpty())
-        return QImage();
+    if (!inner.isValid() || inner.isEmpty()) {
+        buffers = TriangleBuffers();
+        return;
+    }
 
     const double a = inner.width() / 2.0;
     const double b = inner.height() / 2.0;
@@ -142,11 +166,11 @@ QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio
     path.lineTo(v[2]);
     path.lineTo(v[0]);
 
-    const QImage black = CornerLayer(inner, path, v[2], v[0], v[1], Qt::black);
-    const QImage white = CornerLayer(inner, path, v[1], v[0], v[2], Qt::white);
+    PaintCornerLayer(buffers.black, inner, path, v[2], v[0], v[1], Qt::black);
+    PaintCornerLayer(buffers.white, inner, path, v[1], v[0], v[2], Qt::white);
 
     const QColor pure = QColor::fromHsl(hue % 360, 255, 128, 255);
-    QImage image = TransparentImage(size * ratio);
+    QImage& image = Cleared(buffers.image, size * ratio);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -155,11 +179,10 @@ QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillPath(path, Ramp(v[0], v[2], pure));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(0, 0, black);
-        painter.drawImage(0, 0, white);
+        painter.drawImage(0, 0, buffers.black);
+        painter.drawImage(0, 0, buffers.white);
     }
     image.setDevicePixelRatio(ratio);
-    return image;
 }
 
 QPixmap RenderTriangle(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)

@@ -36,6 +36,21 @@ QPixmap RenderRing(const QSize& size, int markerSize, int ratio, const QMargins&
 QImage RenderTriangleImage(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
 QPixmap RenderTriangle(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
 
+/// The images a triangle render paints: the result and its two corner layers.
+struct TriangleBuffers {
+    QImage image;
+    QImage black;
+    QImage white;
+};
+
+/// RenderTriangleImage into `buffers`, which come in as spares: each one is
+/// painted over when nobody else shares it and its size and format fit, and
+/// replaced otherwise. Afterwards `image` is the result (null when empty)
+/// and the layers are the ones used, ready to be handed to the next render.
+/// A name of its own keeps &RenderTriangleImage unambiguous.
+void RenderTriangleInto(
+    TriangleBuffers& buffers, const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins);
+
 /// A black ring with a white ring inside, size × ratio pixels, ratio 1.
 QImage MakeMarkerIconImage(const QSize& size, int ratio);
 QPixmap MakeMarkerIcon(const QSize& size, int ratio);

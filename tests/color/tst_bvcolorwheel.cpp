@@ -100,6 +100,8 @@ private Q_SLOTS:
     void triangleCorners();
     void imageSizes_data();
     void imageSizes();
+    void reusedBuffers_data();
+    void reusedBuffers();
     void markerIcon_data();
     void markerIcon();
     void wheelImagesFollowSize_data();
@@ -286,6 +288,38 @@ void tst_BVColorWheel::imageSizes()
     }
     if (!triangleNull)
         QCOMPARE(trianglePixmap.toImage(), triangle);
+}
+
+void tst_BVColorWheel::reusedBuffers_data()
+{
+    QTest::addColumn<QSize>("before");
+    QTest::addColumn<int>("beforeRatio");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("same size at ratio 2") << QSize(200, 200) << 2 << QSize(200, 200) << 2;
+    QTest::newRow("ratio 1 to 2") << QSize(200, 200) << 1 << QSize(200, 200) << 2;
+    QTest::newRow("larger to smaller") << QSize(300, 260) << 2 << QSize(200, 210) << 2;
+    QTest::newRow("empty to full") << QSize(40, 40) << 1 << QSize(200, 200) << 1;
+}
+
+void tst_BVColorWheel::reusedBuffers()
+{
+    QFETCH(QSize, before);
+    QFETCH(int, beforeRatio);
+    QFETCH(QSize, size);
+    QFETCH(int, ratio);
+
+    TriangleBuffers buffers;
+    RenderTriangleInto(buffers, before, 22, 200, beforeRatio, kNoMargins);
+    const uchar* const bits[] = { buffers.image.constBits(), buffers.black.constBits() };
+    RenderTriangleInto(buffers, size, 22, 40, ratio, kNoMargins);
+    QCOMPARE(buffers.image, RenderTriangleImage(size, 22, 40, ratio, kNoMargins));
+    QCOMPARE(buffers.image.devicePixelRatio(), qreal(ratio));
+    // Buffers that fit must really have been painted over.
+    if (before * beforeRatio == size * ratio) {
+        QCOMPARE(buffers.image.constBits(), bits[0]);
+        QCOMPARE(buffers.black.constBits(), bits[1]);
+    }
 }
 
 void tst_BVColorWheel::markerIcon_data()

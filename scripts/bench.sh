@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them offscreen, at device pixel ratio 1 and
+# then 2. Does its own set-up. Extra arguments go to bvbench (for example
+# --benchmark_filter='WheelDrag|DrawImage').
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+bv_need_packages "${bv_base_packages[@]}" libbenchmark-dev
+
+build="${BV_BUILD_DIR:-$bv_root/build-bench}"
+cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_BUILD_BENCHMARKS=ON \
+    -DBUILD_TESTING=OFF -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+cmake --build "$build" -j2 --target bvbench
+for scale in 1 2; do
+    echo "== QT_SCALE_FACTOR=$scale"
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale "$build/bench/bvbench" --benchmark_color=false "$@"
+done
