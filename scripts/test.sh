@@ -23,7 +23,7 @@ if [ "${BV_SKIP_SANITIZE:-0}" != 1 ]; then
     cmake -S "$bv_root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DBV_WERROR=ON -DBV_SANITIZE=ON \
         -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
     cmake --build "$asan" -j2
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$bv_root/tests/support/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     # The package test installs and links an uninstrumented consumer: not useful here.
