@@ -19,6 +19,8 @@ const QColor kBackground(10, 100, 200);
 const QColor kInverted(255 - 10, 255 - 100, 255 - 200);
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
+// In a row of positions(), a step count that stands for SetPosition(delta).
+constexpr qint64 kSet = -1;
 
 // QCOMPARE on doubles is fuzzy; positions are checked to the last bit.
 quint64 Bits(double value)
@@ -65,10 +67,10 @@ struct Scene {
     }
 };
 
-void Send(QWidget* target, QEvent::Type type, const QPoint& local, Qt::MouseButtons buttons)
+// A point from its coordinate in the direction the strip moves and the other.
+QPoint Along(Qt::Orientation orientation, int at, int across)
 {
-    QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton, buttons, {});
-    QApplication::sendEvent(target, &event);
+    return orientation == Qt::Vertical ? QPoint(at, across) : QPoint(across, at);
 }
 
 } // namespace
@@ -78,10 +80,8 @@ class tst_BVSplitter : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { bvtest::InstallTheme(); }
-    void setPosition_data();
-    void setPosition();
-    void moveSlider_data();
-    void moveSlider();
+    void positions_data();
+    void positions();
     void placement_data();
     void placement();
     void followsParent_data();
@@ -90,85 +90,74 @@ private Q_SLOTS:
     void shortcuts();
     void drag_data();
     void drag();
-    void releaseWithoutPress();
-    void emptyParent_data();
-    void emptyParent();
+    void releaseAppliesItsPoint_data();
+    void releaseAppliesItsPoint();
     void paint_data();
     void paint();
 };
 
-void tst_BVSplitter::setPosition_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("stored");
-
-    QTest::newRow("below range") << -3.0 << 0.0;
-    QTest::newRow("above range") << 7.0 << 1.0;
-    QTest::newRow("NaN") << kNaN << 0.0;
-    QTest::newRow("+inf") << kInf << 1.0;
-    QTest::newRow("-inf") << -kInf << 0.0;
-    QTest::newRow("inside") << 0.25 << 0.25;
-    QTest::newRow("current value") << 0.5 << 0.5;
-}
-
-void tst_BVSplitter::setPosition()
-{
-    QFETCH(double, value);
-    QFETCH(double, stored);
-
-    Scene scene;
-    BVSplitter splitter(Qt::Vertical, scene.view);
-    QList<int> stripX;
-    connect(&splitter, &BVSplitter::PositionChanged, this, [&](double) { stripX.append(splitter.x()); });
-
-    splitter.SetPosition(value);
-    splitter.SetPosition(value);
-    QCOMPARE(Bits(splitter.GetPosition()), Bits(stored));
-    // Emitted once, on a change only, with the strip already in its new place.
-    QCOMPARE(stripX, stored == 0.5 ? QList<int>() : QList<int> { int(200 * stored) - 16 });
-}
-
-void tst_BVSplitter::moveSlider_data()
+void tst_BVSplitter::positions_data()
 {
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("delta");
-    QTest::addColumn<uint>("steps");
+    QTest::addColumn<qint64>("steps");
     QTest::addColumn<double>("expected");
+
+    QTest::newRow("set below range") << 0.5 << -3.0 << kSet << 0.0;
+    QTest::newRow("set above range") << 0.5 << 7.0 << kSet << 1.0;
+    QTest::newRow("set NaN") << 0.5 << kNaN << kSet << 0.0;
+    QTest::newRow("set +inf") << 0.5 << kInf << kSet << 1.0;
+    QTest::newRow("set -inf") << 0.5 << -kInf << kSet << 0.0;
+    QTest::newRow("set inside") << 0.5 << 0.25 << kSet << 0.25;
+    QTest::newRow("set current value") << 0.5 << 0.5 << kSet << 0.5;
 
     // Off the grid, a step down lands on the grid point via (g - delta) + delta,
     // one unit in the last place above 0.3.
     const double offGridDown = (0.3 - -0.1) + -0.1;
     QCOMPARE(Bits(offGridDown), Bits(std::nextafter(0.3, 1.0)));
-
-    QTest::newRow("free, clamped") << 0.9 << 0.25 << 0u << 1.0;
-    QTest::newRow("free, NaN") << 0.5 << kNaN << 0u << 0.0;
-    QTest::newRow("down off the grid") << 0.35 << -0.1 << 10u << offGridDown;
-    QTest::newRow("up off the grid") << 0.35 << 0.1 << 10u << 0.4;
-    QTest::newRow("down on the grid") << 0.3 << -0.1 << 10u << 0.19999999999999998;
-    QTest::newRow("down at zero") << 0.0 << -0.1 << 10u << 0.0;
-    QTest::newRow("snaps up onto the line") << 0.29996 << -0.1 << 10u << offGridDown;
-    QTest::newRow("beyond the snap") << 0.2999 << -0.1 << 10u << 0.20000000000000004;
-    QTest::newRow("grid, NaN") << 0.5 << kNaN << 10u << 0.0;
-    QTest::newRow("grid, +inf") << 0.35 << kInf << 10u << 1.0;
-    QTest::newRow("grid, -inf off the grid") << 0.35 << -kInf << 10u << 0.0;
+    QTest::newRow("free, clamped") << 0.9 << 0.25 << qint64(0) << 1.0;
+    QTest::newRow("free, NaN") << 0.5 << kNaN << qint64(0) << 0.0;
+    QTest::newRow("down off the grid") << 0.35 << -0.1 << qint64(10) << offGridDown;
+    QTest::newRow("up off the grid") << 0.35 << 0.1 << qint64(10) << 0.4;
+    QTest::newRow("down on the grid") << 0.3 << -0.1 << qint64(10) << 0.19999999999999998;
+    QTest::newRow("down at zero") << 0.0 << -0.1 << qint64(10) << 0.0;
+    QTest::newRow("snaps up onto the line") << 0.29996 << -0.1 << qint64(10) << offGridDown;
+    QTest::newRow("beyond the snap") << 0.2999 << -0.1 << qint64(10) << 0.20000000000000004;
+    QTest::newRow("grid, NaN") << 0.5 << kNaN << qint64(10) << 0.0;
+    QTest::newRow("grid, +inf") << 0.35 << kInf << qint64(10) << 1.0;
+    QTest::newRow("grid, -inf off the grid") << 0.35 << -kInf << qint64(10) << 0.0;
     // n * p beyond the int range: the grid index is pinned to INT_MAX.
-    QTest::newRow("UINT_MAX steps") << 1.0 << -0.25 << uint(UINT_MAX)
+    QTest::newRow("UINT_MAX steps") << 1.0 << -0.25 << qint64(UINT_MAX)
                                     << (double(INT_MAX) / UINT_MAX + 0.25) - 0.25;
 }
 
-void tst_BVSplitter::moveSlider()
+void tst_BVSplitter::positions()
 {
     QFETCH(double, start);
     QFETCH(double, delta);
-    QFETCH(uint, steps);
+    QFETCH(qint64, steps);
     QFETCH(double, expected);
 
-    BVSplitter splitter(Qt::Vertical);
+    Scene scene;
+    BVSplitter splitter(Qt::Vertical, scene.view);
     splitter.SetPosition(start);
-    QSignalSpy spy(&splitter, &BVSplitter::PositionChanged);
-    splitter.MoveSlider(delta, steps);
+    QList<quint64> emitted;
+    QList<int> stripX;
+    connect(&splitter, &BVSplitter::PositionChanged, this, [&](double position) {
+        emitted.append(Bits(position));
+        stripX.append(splitter.x());
+    });
+
+    if (steps == kSet)
+        splitter.SetPosition(delta);
+    else
+        splitter.MoveSlider(delta, uint(steps));
+
     QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
-    QCOMPARE(spy.count(), Bits(expected) == Bits(start) ? 0 : 1);
+    // Emitted once, on a change only, with the strip already in its new place.
+    const bool changed = Bits(expected) != Bits(start);
+    QCOMPARE(emitted, changed ? QList<quint64> { Bits(expected) } : QList<quint64>());
+    QCOMPARE(stripX, changed ? QList<int> { int(200 * expected - 16.0) } : QList<int>());
 }
 
 void tst_BVSplitter::placement_data()
@@ -178,14 +167,11 @@ void tst_BVSplitter::placement_data()
     QTest::addColumn<double>("position");
     QTest::addColumn<int>("offset");
 
-    QTest::newRow("at 0") << Qt::Vertical << 200 << 0.0 << -16;
-    QTest::newRow("at 1") << Qt::Vertical << 200 << 1.0 << 184;
-    // 14.3, -0.5 and -5.9 truncate toward zero.
+    // Each truncates toward zero.
     QTest::newRow("14.3") << Qt::Vertical << 101 << 0.3 << 14;
     QTest::newRow("-0.5") << Qt::Vertical << 100 << 0.155 << 0;
     QTest::newRow("-5.9") << Qt::Vertical << 100 << 0.101 << -5;
     QTest::newRow("horizontal -5.9") << Qt::Horizontal << 100 << 0.101 << -5;
-    QTest::newRow("horizontal at 1") << Qt::Horizontal << 200 << 1.0 << 184;
 }
 
 void tst_BVSplitter::placement()
@@ -196,11 +182,11 @@ void tst_BVSplitter::placement()
     QFETCH(int, offset);
 
     QWidget parent;
-    const bool vertical = orientation == Qt::Vertical;
-    parent.resize(vertical ? QSize(extent, 80) : QSize(80, extent));
+    const QPoint size = Along(orientation, extent, 80);
+    parent.resize(size.x(), size.y());
     BVSplitter splitter(orientation, &parent);
     splitter.SetPosition(position);
-    QCOMPARE(splitter.pos(), vertical ? QPoint(offset, 0) : QPoint(0, offset));
+    QCOMPARE(splitter.pos(), Along(orientation, offset, 0));
 }
 
 void tst_BVSplitter::followsParent_data()
@@ -250,11 +236,10 @@ void tst_BVSplitter::shortcuts_data()
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("Alt+1") << Qt::Vertical << 0.5 << QKeySequence(Qt::ALT | Qt::Key_1) << 0.0;
-    QTest::newRow("Alt+2") << Qt::Vertical << 0.5 << QKeySequence(Qt::ALT | Qt::Key_2) << 0.25;
-    QTest::newRow("Alt+3") << Qt::Horizontal << 0.9 << QKeySequence(Qt::ALT | Qt::Key_3) << 0.5;
-    QTest::newRow("Alt+4") << Qt::Horizontal << 0.5 << QKeySequence(Qt::ALT | Qt::Key_4) << 0.75;
-    QTest::newRow("Alt+5") << Qt::Vertical << 0.5 << QKeySequence(Qt::ALT | Qt::Key_5) << 1.0;
+    for (int i = 0; i < 5; ++i) {
+        QTest::addRow("Alt+%d", i + 1) << (i % 2 ? Qt::Horizontal : Qt::Vertical) << 0.9
+                                       << QKeySequence(int(Qt::ALT) | (Qt::Key_1 + i)) << i * 0.25;
+    }
     QTest::newRow("Left") << Qt::Vertical << 0.35 << QKeySequence(Qt::Key_Left) << (0.3 - -0.1) + -0.1;
     QTest::newRow("Right") << Qt::Vertical << 0.95 << QKeySequence(Qt::Key_Right) << 1.0;
     QTest::newRow("Left horizontal") << Qt::Horizontal << 0.35 << QKeySequence(Qt::Key_Left) << 0.35;
@@ -309,56 +294,48 @@ void tst_BVSplitter::drag()
     BVSplitter splitter(orientation, scene.view);
     QVERIFY(scene.Show());
     QSignalSpy spy(&splitter, &BVSplitter::PositionChanged);
-    auto point
-        = [&](int along) { return orientation == Qt::Vertical ? QPoint(along, 60) : QPoint(60, along); };
 
-    QTest::mousePress(scene.view, Qt::MouseButton(button), {}, point(press));
+    QTest::mousePress(scene.view, Qt::MouseButton(button), {}, Along(orientation, press, 60));
     QCOMPARE(spy.count(), 0);
     for (const int along : moves)
-        QTest::mouseMove(scene.view, point(along));
-    QTest::mouseRelease(
-        scene.view, Qt::MouseButton(button), {}, point(moves.isEmpty() ? press : moves.last()));
+        QTest::mouseMove(scene.view, Along(orientation, along, 60));
+    QTest::mouseRelease(scene.view, Qt::MouseButton(button), {},
+        Along(orientation, moves.isEmpty() ? press : moves.last(), 60));
 
     QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
     QCOMPARE(spy.count(), signals);
-    const int offset = int(200 * expected - 16.0);
-    QCOMPARE(splitter.pos(), orientation == Qt::Vertical ? QPoint(offset, 0) : QPoint(0, offset));
+    QCOMPARE(splitter.pos(), Along(orientation, int(200 * expected - 16.0), 0));
     QCOMPARE(scene.view->presses, 0);
 }
 
-void tst_BVSplitter::releaseWithoutPress()
+void tst_BVSplitter::releaseAppliesItsPoint_data()
 {
-    // The window system layer drops a release whose press it never saw, so
-    // it is handed to the strip directly, as a host forwarding it would.
-    Scene scene;
-    BVSplitter splitter(Qt::Vertical, scene.view);
-    Send(&splitter, QEvent::MouseButtonRelease, QPoint(6, 60), Qt::NoButton);
-    QCOMPARE(Bits(splitter.GetPosition()), Bits(0.45));
-}
-
-void tst_BVSplitter::emptyParent_data()
-{
-    QTest::addColumn<int>("along");
+    QTest::addColumn<int>("extent");
+    QTest::addColumn<int>("along"); // in the parent
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("right of the origin") << 5 << 1.0;
-    QTest::newRow("at the origin") << 0 << 0.0;
-    QTest::newRow("left of the origin") << -5 << 0.0;
+    QTest::newRow("no press seen") << 200 << 90 << 0.45;
+    // A parent of width 0 clips the strip away from any pointer.
+    QTest::newRow("empty parent, right of the origin") << 0 << 5 << 1.0;
+    QTest::newRow("empty parent, at the origin") << 0 << 0 << 0.0;
+    QTest::newRow("empty parent, left of the origin") << 0 << -5 << 0.0;
 }
 
-void tst_BVSplitter::emptyParent()
+void tst_BVSplitter::releaseAppliesItsPoint()
 {
+    QFETCH(int, extent);
     QFETCH(int, along);
     QFETCH(double, expected);
 
-    // A parent of width 0 clips the strip away from any pointer, so the
-    // events are delivered to it directly.
+    // The window system layer drops a release whose press it never saw, so
+    // it is handed to the strip directly, as a host forwarding it would.
     QWidget parent;
-    parent.resize(0, 100);
+    parent.resize(extent, 100);
     BVSplitter splitter(Qt::Vertical, &parent);
-    QCOMPARE(splitter.x(), -16);
-    Send(&splitter, QEvent::MouseButtonPress, QPoint(along + 16, 50), Qt::LeftButton);
-    Send(&splitter, QEvent::MouseMove, QPoint(along + 16, 50), Qt::LeftButton);
+    const QPoint local(along - splitter.x(), 50);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, local, splitter.mapToGlobal(local), Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(&splitter, &release);
     QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
 }
 
@@ -386,21 +363,19 @@ void tst_BVSplitter::paint()
     QImage image(scene.view->size(), QImage::Format_RGB32);
     scene.view->render(&image);
 
-    // The line lies on pixel 100 across; a vertical strip's 24 x 24 handle
-    // covers rows 88 to 111 of it.
+    // The line lies at 100; a vertical strip's 24 x 24 handle covers 88 to
+    // 111 along it.
     const bool vertical = orientation == Qt::Vertical;
-    auto pixel = [&](int along, int across) {
-        return vertical ? image.pixelColor(across, along) : image.pixelColor(along, across);
-    };
+    auto pixel = [&](int at, int along) { return image.pixelColor(Along(orientation, at, along)); };
     for (int along = 0; along < 200; ++along) {
         if (vertical && handleImage && along >= 88 && along < 112)
             continue;
-        QCOMPARE(pixel(along, 100), kInverted);
-        QCOMPARE(pixel(along, 99), kBackground);
-        QCOMPARE(pixel(along, 101), kBackground);
+        QCOMPARE(pixel(100, along), kInverted);
+        QCOMPARE(pixel(99, along), kBackground);
+        QCOMPARE(pixel(101, along), kBackground);
     }
     // The white-ish handle is drawn in difference mode too.
-    QCOMPARE(pixel(100, 95).blue() < kBackground.blue(), vertical && handleImage);
+    QCOMPARE(pixel(95, 100).blue() < kBackground.blue(), vertical && handleImage);
 }
 
 QTEST_MAIN(tst_BVSplitter)
