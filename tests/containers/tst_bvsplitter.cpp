@@ -82,14 +82,9 @@ private Q_SLOTS:
     void initTestCase() { bvtest::InstallTheme(); }
     void positions_data();
     void positions();
-    void placement_data();
-    void placement();
-    void followsParent_data();
-    void followsParent();
-    void shortcuts_data();
-    void shortcuts();
-    void drag_data();
-    void drag();
+    void interaction_data();
+    void interaction();
+    void laterParentIsNotFollowed();
     void releaseAppliesItsPoint_data();
     void releaseAppliesItsPoint();
     void paint_data();
@@ -102,33 +97,33 @@ void tst_BVSplitter::positions_data()
     QTest::addColumn<double>("delta");
     QTest::addColumn<qint64>("steps");
     QTest::addColumn<double>("expected");
+    QTest::addColumn<int>("x"); // of the strip, in a parent 100 wide
 
-    QTest::newRow("set below range") << 0.5 << -3.0 << kSet << 0.0;
-    QTest::newRow("set above range") << 0.5 << 7.0 << kSet << 1.0;
-    QTest::newRow("set NaN") << 0.5 << kNaN << kSet << 0.0;
-    QTest::newRow("set +inf") << 0.5 << kInf << kSet << 1.0;
-    QTest::newRow("set -inf") << 0.5 << -kInf << kSet << 0.0;
-    QTest::newRow("set inside") << 0.5 << 0.25 << kSet << 0.25;
-    QTest::newRow("set current value") << 0.5 << 0.5 << kSet << 0.5;
+    QTest::newRow("set below range") << 0.5 << -3.0 << kSet << 0.0 << -16;
+    QTest::newRow("set above range") << 0.5 << 7.0 << kSet << 1.0 << 84;
+    QTest::newRow("set NaN") << 0.5 << kNaN << kSet << 0.0 << -16;
+    QTest::newRow("set +inf") << 0.5 << kInf << kSet << 1.0 << 84;
+    QTest::newRow("set -inf") << 0.5 << -kInf << kSet << 0.0 << -16;
+    QTest::newRow("set current value") << 0.5 << 0.5 << kSet << 0.5 << 34;
+    // The strip's x truncates toward zero: -0.5 and -5.9.
+    QTest::newRow("set 0.155") << 0.5 << 0.155 << kSet << 0.155 << 0;
+    QTest::newRow("set 0.101") << 0.5 << 0.101 << kSet << 0.101 << -5;
 
     // Off the grid, a step down lands on the grid point via (g - delta) + delta,
     // one unit in the last place above 0.3.
     const double offGridDown = (0.3 - -0.1) + -0.1;
     QCOMPARE(Bits(offGridDown), Bits(std::nextafter(0.3, 1.0)));
-    QTest::newRow("free, clamped") << 0.9 << 0.25 << qint64(0) << 1.0;
-    QTest::newRow("free, NaN") << 0.5 << kNaN << qint64(0) << 0.0;
-    QTest::newRow("down off the grid") << 0.35 << -0.1 << qint64(10) << offGridDown;
-    QTest::newRow("up off the grid") << 0.35 << 0.1 << qint64(10) << 0.4;
-    QTest::newRow("down on the grid") << 0.3 << -0.1 << qint64(10) << 0.19999999999999998;
-    QTest::newRow("down at zero") << 0.0 << -0.1 << qint64(10) << 0.0;
-    QTest::newRow("snaps up onto the line") << 0.29996 << -0.1 << qint64(10) << offGridDown;
-    QTest::newRow("beyond the snap") << 0.2999 << -0.1 << qint64(10) << 0.20000000000000004;
-    QTest::newRow("grid, NaN") << 0.5 << kNaN << qint64(10) << 0.0;
-    QTest::newRow("grid, +inf") << 0.35 << kInf << qint64(10) << 1.0;
-    QTest::newRow("grid, -inf off the grid") << 0.35 << -kInf << qint64(10) << 0.0;
+    QTest::newRow("free, clamped") << 0.9 << 0.25 << qint64(0) << 1.0 << 84;
+    QTest::newRow("down off the grid") << 0.35 << -0.1 << qint64(10) << offGridDown << 14;
+    QTest::newRow("up off the grid") << 0.35 << 0.1 << qint64(10) << 0.4 << 24;
+    QTest::newRow("down on the grid") << 0.3 << -0.1 << qint64(10) << 0.19999999999999998 << 4;
+    QTest::newRow("snaps up onto the line") << 0.29996 << -0.1 << qint64(10) << offGridDown << 14;
+    QTest::newRow("beyond the snap") << 0.2999 << -0.1 << qint64(10) << 0.20000000000000004 << 4;
+    // inf - inf on the way down gives NaN.
+    QTest::newRow("grid, -inf off the grid") << 0.35 << -kInf << qint64(10) << 0.0 << -16;
     // n * p beyond the int range: the grid index is pinned to INT_MAX.
     QTest::newRow("UINT_MAX steps") << 1.0 << -0.25 << qint64(UINT_MAX)
-                                    << (double(INT_MAX) / UINT_MAX + 0.25) - 0.25;
+                                    << (double(INT_MAX) / UINT_MAX + 0.25) - 0.25 << 33;
 }
 
 void tst_BVSplitter::positions()
@@ -137,9 +132,11 @@ void tst_BVSplitter::positions()
     QFETCH(double, delta);
     QFETCH(qint64, steps);
     QFETCH(double, expected);
+    QFETCH(int, x);
 
-    Scene scene;
-    BVSplitter splitter(Qt::Vertical, scene.view);
+    QWidget parent;
+    parent.resize(100, 50);
+    BVSplitter splitter(Qt::Vertical, &parent);
     splitter.SetPosition(start);
     QList<quint64> emitted;
     QList<int> stripX;
@@ -154,158 +151,102 @@ void tst_BVSplitter::positions()
         splitter.MoveSlider(delta, uint(steps));
 
     QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
+    QCOMPARE(splitter.x(), x);
     // Emitted once, on a change only, with the strip already in its new place.
     const bool changed = Bits(expected) != Bits(start);
     QCOMPARE(emitted, changed ? QList<quint64> { Bits(expected) } : QList<quint64>());
-    QCOMPARE(stripX, changed ? QList<int> { int(200 * expected - 16.0) } : QList<int>());
+    QCOMPARE(stripX, changed ? QList<int> { x } : QList<int>());
 }
 
-void tst_BVSplitter::placement_data()
-{
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<double>("position");
-    QTest::addColumn<int>("offset");
-
-    // Each truncates toward zero.
-    QTest::newRow("14.3") << Qt::Vertical << 101 << 0.3 << 14;
-    QTest::newRow("-0.5") << Qt::Vertical << 100 << 0.155 << 0;
-    QTest::newRow("-5.9") << Qt::Vertical << 100 << 0.101 << -5;
-    QTest::newRow("horizontal -5.9") << Qt::Horizontal << 100 << 0.101 << -5;
-}
-
-void tst_BVSplitter::placement()
-{
-    QFETCH(Qt::Orientation, orientation);
-    QFETCH(int, extent);
-    QFETCH(double, position);
-    QFETCH(int, offset);
-
-    QWidget parent;
-    const QPoint size = Along(orientation, extent, 80);
-    parent.resize(size.x(), size.y());
-    BVSplitter splitter(orientation, &parent);
-    splitter.SetPosition(position);
-    QCOMPARE(splitter.pos(), Along(orientation, offset, 0));
-}
-
-void tst_BVSplitter::followsParent_data()
-{
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::addColumn<bool>("constructedWithParent");
-    QTest::addColumn<QRect>("before");
-    QTest::addColumn<QRect>("after");
-
-    QTest::newRow("vertical") << Qt::Vertical << true << QRect(84, 0, 32, 200) << QRect(184, 0, 32, 60);
-    QTest::newRow("horizontal") << Qt::Horizontal << true << QRect(0, 84, 200, 32) << QRect(0, 14, 400, 32);
-    QTest::newRow("parent given later")
-        << Qt::Vertical << false << QRect(0, 0, 32, 200) << QRect(0, 0, 32, 200);
-}
-
-void tst_BVSplitter::followsParent()
-{
-    QFETCH(Qt::Orientation, orientation);
-    QFETCH(bool, constructedWithParent);
-    QFETCH(QRect, before);
-    QFETCH(QRect, after);
-
-    Scene scene;
-    BVSplitter splitter(orientation, constructedWithParent ? scene.view : nullptr);
-    if (!constructedWithParent) {
-        splitter.setParent(scene.view);
-        splitter.setGeometry(before);
-    }
-    QCOMPARE(Bits(splitter.GetPosition()), Bits(0.5));
-    QCOMPARE(splitter.geometry(), before);
-    QCOMPARE(splitter.cursor().shape(), orientation == Qt::Vertical ? Qt::SplitHCursor : Qt::SplitVCursor);
-    QVERIFY(scene.Show());
-    QSignalSpy spy(&splitter, &BVSplitter::PositionChanged);
-    const int resizes = scene.view->resizes;
-
-    scene.view->resize(400, 60);
-    QCOMPARE(splitter.geometry(), after);
-    QCOMPARE(Bits(splitter.GetPosition()), Bits(0.5));
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(scene.view->resizes, resizes + 1);
-}
-
-void tst_BVSplitter::shortcuts_data()
+void tst_BVSplitter::interaction_data()
 {
     QTest::addColumn<Qt::Orientation>("orientation");
     QTest::addColumn<double>("start");
     QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QList<int>>("path"); // press, moves; released at the last
     QTest::addColumn<double>("expected");
+    QTest::addColumn<int>("signals");
 
+    const auto V = Qt::Vertical, H = Qt::Horizontal;
+    const QKeySequence none;
+    const int left = Qt::LeftButton;
     for (int i = 0; i < 5; ++i) {
-        QTest::addRow("Alt+%d", i + 1) << (i % 2 ? Qt::Horizontal : Qt::Vertical) << 0.9
-                                       << QKeySequence(int(Qt::ALT) | (Qt::Key_1 + i)) << i * 0.25;
+        QTest::addRow("Alt+%d", i + 1)
+            << (i % 2 ? H : V) << 0.9 << QKeySequence(int(Qt::ALT) | (Qt::Key_1 + i)) << left << QList<int>()
+            << i * 0.25 << 1;
     }
-    QTest::newRow("Left") << Qt::Vertical << 0.35 << QKeySequence(Qt::Key_Left) << (0.3 - -0.1) + -0.1;
-    QTest::newRow("Right") << Qt::Vertical << 0.95 << QKeySequence(Qt::Key_Right) << 1.0;
-    QTest::newRow("Left horizontal") << Qt::Horizontal << 0.35 << QKeySequence(Qt::Key_Left) << 0.35;
-    QTest::newRow("Right horizontal") << Qt::Horizontal << 0.35 << QKeySequence(Qt::Key_Right) << 0.35;
+    const QKeySequence leftKey(Qt::Key_Left), rightKey(Qt::Key_Right);
+    QTest::newRow("Left") << V << 0.35 << leftKey << left << QList<int>() << (0.3 - -0.1) + -0.1 << 1;
+    QTest::newRow("Right") << V << 0.95 << rightKey << left << QList<int>() << 1.0 << 1;
+    QTest::newRow("Left horizontal") << H << 0.35 << leftKey << left << QList<int>() << 0.35 << 0;
+    QTest::newRow("Right horizontal") << H << 0.35 << rightKey << left << QList<int>() << 0.35 << 0;
+    // View coordinates along the axis the strip moves on.
+    QTest::newRow("drag") << V << 0.5 << none << left << QList<int> { 100, 150 } << 0.75 << 1;
+    QTest::newRow("past the far edge") << H << 0.5 << none << left << QList<int> { 100, 230 } << 1.0 << 1;
+    QTest::newRow("past the near edge") << V << 0.5 << none << left << QList<int> { 100, -30 } << 0.0 << 1;
+    QTest::newRow("out and back") << H << 0.5 << none << left << QList<int> { 100, 150, 100 } << 0.5 << 2;
+    QTest::newRow("grabbed off centre") << V << 0.5 << none << left << QList<int> { 90 } << 0.45 << 1;
+    QTest::newRow("right button") << V << 0.5 << none << int(Qt::RightButton) << QList<int> { 100, 150, 30 }
+                                  << 0.5 << 0;
 }
 
-void tst_BVSplitter::shortcuts()
+void tst_BVSplitter::interaction()
 {
     QFETCH(Qt::Orientation, orientation);
     QFETCH(double, start);
     QFETCH(QKeySequence, keys);
-    QFETCH(double, expected);
-
-    Scene scene;
-    BVSplitter splitter(orientation, scene.view);
-    splitter.SetPosition(start);
-    QVERIFY(scene.Show());
-    QTest::keySequence(&scene.window, keys);
-    QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
-}
-
-void tst_BVSplitter::drag_data()
-{
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("press");
-    QTest::addColumn<QList<int>>("moves");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<int>("signals");
-
-    // View coordinates along the splitter's axis; the release is at the last one.
-    const int left = Qt::LeftButton;
-    QTest::newRow("follows") << Qt::Vertical << left << 100 << QList<int> { 150 } << 0.75 << 1;
-    QTest::newRow("past the far edge") << Qt::Horizontal << left << 100 << QList<int> { 230 } << 1.0 << 1;
-    QTest::newRow("past the near edge") << Qt::Vertical << left << 100 << QList<int> { -30 } << 0.0 << 1;
-    QTest::newRow("out and back") << Qt::Horizontal << left << 100 << QList<int> { 150, 100 } << 0.5 << 2;
-    QTest::newRow("grabbed off centre") << Qt::Vertical << left << 90 << QList<int> {} << 0.45 << 1;
-    QTest::newRow("right button") << Qt::Vertical << int(Qt::RightButton) << 100 << QList<int> { 150, 30 }
-                                  << 0.5 << 0;
-}
-
-void tst_BVSplitter::drag()
-{
-    QFETCH(Qt::Orientation, orientation);
     QFETCH(int, button);
-    QFETCH(int, press);
-    QFETCH(QList<int>, moves);
+    QFETCH(QList<int>, path);
     QFETCH(double, expected);
     QFETCH(int, signals);
 
     Scene scene;
     BVSplitter splitter(orientation, scene.view);
+    const bool vertical = orientation == Qt::Vertical;
+    QCOMPARE(splitter.cursor().shape(), vertical ? Qt::SplitHCursor : Qt::SplitVCursor);
+    splitter.SetPosition(start);
     QVERIFY(scene.Show());
     QSignalSpy spy(&splitter, &BVSplitter::PositionChanged);
 
-    QTest::mousePress(scene.view, Qt::MouseButton(button), {}, Along(orientation, press, 60));
-    QCOMPARE(spy.count(), 0);
-    for (const int along : moves)
-        QTest::mouseMove(scene.view, Along(orientation, along, 60));
-    QTest::mouseRelease(scene.view, Qt::MouseButton(button), {},
-        Along(orientation, moves.isEmpty() ? press : moves.last(), 60));
-
+    if (!keys.isEmpty())
+        QTest::keySequence(&scene.window, keys);
+    for (int i = 0; i < path.size(); ++i) {
+        const QPoint at = Along(orientation, path.at(i), 60);
+        if (i == 0) {
+            QTest::mousePress(scene.view, Qt::MouseButton(button), {}, at);
+            QCOMPARE(spy.count(), 0);
+        } else {
+            QTest::mouseMove(scene.view, at);
+        }
+    }
+    if (!path.isEmpty())
+        QTest::mouseRelease(scene.view, Qt::MouseButton(button), {}, Along(orientation, path.last(), 60));
     QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
     QCOMPARE(spy.count(), signals);
-    QCOMPARE(splitter.pos(), Along(orientation, int(200 * expected - 16.0), 0));
+    QCOMPARE(splitter.geometry(),
+        QRect(Along(orientation, int(200 * expected - 16.0), 0), vertical ? QSize(32, 200) : QSize(200, 32)));
     QCOMPARE(scene.view->presses, 0);
+
+    // The strip follows its parent's resizes, which still reach the parent.
+    const int resizes = scene.view->resizes;
+    scene.view->resize(401, 61); // x.5 truncates
+    const int offset = int((vertical ? 401 : 61) * expected - 16.0);
+    QCOMPARE(
+        splitter.geometry(), QRect(Along(orientation, offset, 0), vertical ? QSize(32, 61) : QSize(401, 32)));
+    QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
+    QCOMPARE(spy.count(), signals);
+    QCOMPARE(scene.view->resizes, resizes + 1);
+}
+
+void tst_BVSplitter::laterParentIsNotFollowed()
+{
+    Scene scene;
+    BVSplitter splitter(Qt::Vertical);
+    splitter.setParent(scene.view);
+    splitter.setGeometry(0, 0, 32, 200);
+    scene.view->resize(401, 61);
+    QCOMPARE(splitter.geometry(), QRect(0, 0, 32, 200));
 }
 
 void tst_BVSplitter::releaseAppliesItsPoint_data()

@@ -36,9 +36,7 @@ class tst_BVWizard : public QObject {
 private Q_SLOTS:
     void setPage_data();
     void setPage();
-    void header();
-    void footerOrder();
-    void ownership();
+    void headerFooterAndOwnership();
 };
 
 void tst_BVWizard::setPage_data()
@@ -93,53 +91,12 @@ void tst_BVWizard::setPage()
     }
 }
 
-void tst_BVWizard::header()
-{
-    BVWizard wizard;
-    auto* h1 = new QLabel;
-    auto* h2 = new QLabel;
-
-    wizard.SetHeader(h1);
-    wizard.SetHeader(h2);
-    QCOMPARE(WidgetAt(wizard, 0), h2);
-    QVERIFY(h1->isHidden());
-    QCOMPARE(h1->parentWidget(), &wizard);
-    // The header already set goes out and back in, shown.
-    wizard.SetHeader(h2);
-    QCOMPARE(WidgetAt(wizard, 0), h2);
-    QVERIFY(!h2->isHidden());
-
-    wizard.SetHeader(nullptr);
-    QCOMPARE(WidgetAt(wizard, 0), nullptr);
-    QVERIFY(h2->isHidden());
-    QCOMPARE(wizard.layout()->count(), 1);
-}
-
-void tst_BVWizard::footerOrder()
-{
-    BVWizard wizard;
-    auto* left1 = new QLabel(QStringLiteral("left 1"));
-    auto* left2 = new QLabel(QStringLiteral("left 2"));
-    auto* right = new QLabel(QStringLiteral("right"));
-    wizard.AddFooterItem(left1);
-    wizard.AddFooterItem(nullptr);
-    wizard.AddFooterItem(left2);
-    wizard.AddFooterSpacer();
-    wizard.AddFooterItem(right);
-    wizard.resize(600, 200);
-    wizard.layout()->activate();
-
-    QCOMPARE(left1->x(), 0);
-    QVERIFY(left1->geometry().right() < left2->x());
-    QCOMPARE(right->geometry().right(), wizard.width() - 1);
-    QVERIFY(right->x() - left2->geometry().right() > 300);
-}
-
-void tst_BVWizard::ownership()
+void tst_BVWizard::headerFooterAndOwnership()
 {
     QWidget host;
     QPointer<QWidget> a = new QLabel(&host), b = new QLabel(&host), never = new QLabel(&host);
-    QPointer<QWidget> header = new QLabel, item = new QLabel;
+    QPointer<QWidget> h1 = new QLabel, h2 = new QLabel, item = new QLabel, left2 = new QLabel,
+                      right = new QLabel;
     {
         BVWizard wizard;
         wizard.AddPage(nullptr);
@@ -148,10 +105,31 @@ void tst_BVWizard::ownership()
             wizard.AddPage(page);
         wizard.SetPage(1);
         wizard.SetPage(-1);
-        wizard.SetHeader(header);
-        wizard.SetHeader(nullptr);
         wizard.AddFooterItem(item);
-        QVERIFY(a && b && never && header && item);
+        wizard.AddFooterItem(nullptr);
+        wizard.AddFooterItem(left2);
+        wizard.AddFooterSpacer();
+        wizard.AddFooterItem(right);
+
+        wizard.SetHeader(h1);
+        wizard.SetHeader(h2);
+        QCOMPARE(WidgetAt(wizard, 0), h2.data());
+        QVERIFY(h1->isHidden());
+        // The header already set goes out and back in, shown.
+        wizard.SetHeader(h2);
+        QCOMPARE(WidgetAt(wizard, 0), h2.data());
+        QVERIFY(!h2->isHidden());
+        wizard.SetHeader(nullptr);
+        QVERIFY(h2->isHidden());
+        QCOMPARE(wizard.layout()->count(), 1); // the footer only
+        QVERIFY(a && b && never && h1 && h2 && item);
+        // Footer items before the spacer stay left, those after it go right.
+        wizard.resize(600, 200);
+        wizard.layout()->activate();
+        QCOMPARE(item->x(), 0);
+        QVERIFY(item->geometry().right() < left2->x());
+        QCOMPARE(right->geometry().right(), wizard.width() - 1);
+        QVERIFY(right->x() - left2->geometry().right() > 300);
 
         // A page the host deletes is not touched again.
         delete a;
@@ -162,7 +140,7 @@ void tst_BVWizard::ownership()
     }
     // What the wizard laid out went with it, as its children; the page it
     // never showed still belongs to the host.
-    QVERIFY(!b && !header && !item);
+    QVERIFY(!b && !h1 && !h2 && !item && !left2 && !right);
     QCOMPARE(never->parentWidget(), &host);
 }
 
