@@ -24,10 +24,9 @@ void CheckShown(BVWizard& wizard, const QList<QWidget*>& pages, int index)
         QCOMPARE(page->isHidden(), page != shown);
 }
 
-// In a row's list of calls these stand for SetPage with a widget: page b's,
-// or one never added.
-constexpr int kWidgetB = 1000;
-constexpr int kStranger = -1000;
+// In a row's list of calls, kWidget + i stands for SetPage with widget i of
+// the pool; widget 3 is never added.
+constexpr int kWidget = 1000;
 
 } // namespace
 
@@ -37,123 +36,67 @@ class tst_BVWizard : public QObject {
 private Q_SLOTS:
     void setPage_data();
     void setPage();
-    void duplicatePage();
-    void header();
-    void footerOrder();
-    void ownership();
+    void headerFooterAndOwnership();
 };
 
 void tst_BVWizard::setPage_data()
 {
+    QTest::addColumn<QList<int>>("added"); // widgets of the pool, in order
     QTest::addColumn<QList<int>>("calls");
     QTest::addColumn<int>("expected");
 
-    // SetPage calls on a wizard given pages a, b and c.
-    QTest::newRow("first page shown") << QList<int> {} << 0;
-    QTest::newRow("next") << QList<int> { 1 } << 1;
-    QTest::newRow("same twice") << QList<int> { 2, 2 } << 2;
-    QTest::newRow("-1") << QList<int> { 1, -1 } << -1;
-    QTest::newRow("page count") << QList<int> { 3 } << -1;
-    QTest::newRow("far beyond") << QList<int> { INT_MAX } << -1;
-    QTest::newRow("by widget") << QList<int> { kWidgetB } << 1;
-    QTest::newRow("widget never added") << QList<int> { 2, kStranger } << 2;
+    const QList<int> abc { 0, 1, 2 };
+    QTest::newRow("first page shown") << abc << QList<int> {} << 0;
+    QTest::newRow("next") << abc << QList<int> { 1 } << 1;
+    QTest::newRow("same twice") << abc << QList<int> { 2, 2 } << 2;
+    QTest::newRow("-1") << abc << QList<int> { 1, -1 } << -1;
+    QTest::newRow("page count") << abc << QList<int> { 3 } << -1;
+    QTest::newRow("far beyond") << abc << QList<int> { INT_MAX } << -1;
+    QTest::newRow("by widget") << abc << QList<int> { kWidget + 1 } << 1;
+    QTest::newRow("widget never added") << abc << QList<int> { 2, kWidget + 3 } << 2;
+    // A widget added twice resolves to where it was first added.
+    QTest::newRow("added twice, by index") << QList<int> { 0, 1, 0 } << QList<int> { 1, 2 } << 2;
+    QTest::newRow("added twice, by widget") << QList<int> { 0, 1, 0 } << QList<int> { 2, 1, kWidget } << 0;
 }
 
 void tst_BVWizard::setPage()
 {
+    QFETCH(QList<int>, added);
     QFETCH(QList<int>, calls);
     QFETCH(int, expected);
 
     QWidget host;
-    const QList<QWidget*> pages { new QLabel(&host), new QLabel(&host), new QLabel(&host) };
-    QLabel stranger;
+    const QList<QWidget*> pool { new QLabel(&host), new QLabel(&host), new QLabel(&host), new QLabel(&host) };
     BVWizard wizard;
     QCOMPARE(wizard.GetPage(), nullptr);
     QCOMPARE(wizard.GetPageIndex(), -1);
-    for (QWidget* page : pages)
-        wizard.AddPage(page);
+    QList<QWidget*> pages;
+    for (const int i : added) {
+        pages.append(pool.at(i));
+        wizard.AddPage(pool.at(i));
+    }
     for (const int call : calls) {
-        if (call == kWidgetB || call == kStranger)
-            wizard.SetPage(call == kWidgetB ? pages.at(1) : &stranger);
+        if (call >= kWidget && call <= kWidget + 3)
+            wizard.SetPage(pool.at(call - kWidget));
         else
             wizard.SetPage(call);
     }
-    QCOMPARE(wizard.GetPageCount(), 3);
+    QCOMPARE(wizard.GetPageCount(), added.size());
     CheckShown(wizard, pages, expected);
 
     // With no page shown, adding one brings back page 0.
     if (expected == -1) {
-        wizard.AddPage(&stranger);
+        wizard.AddPage(pool.at(3));
         CheckShown(wizard, pages, 0);
     }
 }
 
-void tst_BVWizard::duplicatePage()
-{
-    BVWizard wizard;
-    QLabel a, b; // destroyed before the wizard, which lets go of them
-    wizard.AddPage(&a);
-    wizard.AddPage(&b);
-    wizard.AddPage(&a);
-    QCOMPARE(wizard.GetPageCount(), 3);
-    wizard.SetPage(2);
-    QCOMPARE(WidgetAt(wizard, 1), &a);
-    QVERIFY(!a.isHidden() && b.isHidden());
-
-    // A widget added twice resolves to where it was first added.
-    wizard.SetPage(1);
-    wizard.SetPage(&a);
-    QCOMPARE(wizard.GetPageIndex(), 0);
-    QVERIFY(!a.isHidden() && b.isHidden());
-}
-
-void tst_BVWizard::header()
-{
-    BVWizard wizard;
-    auto* h1 = new QLabel;
-    auto* h2 = new QLabel;
-
-    wizard.SetHeader(h1);
-    wizard.SetHeader(h2);
-    QCOMPARE(WidgetAt(wizard, 0), h2);
-    QVERIFY(h1->isHidden());
-    QCOMPARE(h1->parentWidget(), &wizard);
-    // The header already set goes out and back in, shown.
-    wizard.SetHeader(h2);
-    QCOMPARE(WidgetAt(wizard, 0), h2);
-    QVERIFY(!h2->isHidden());
-
-    wizard.SetHeader(nullptr);
-    QCOMPARE(WidgetAt(wizard, 0), nullptr);
-    QVERIFY(h2->isHidden());
-    QCOMPARE(wizard.layout()->count(), 1);
-}
-
-void tst_BVWizard::footerOrder()
-{
-    BVWizard wizard;
-    auto* left1 = new QLabel(QStringLiteral("left 1"));
-    auto* left2 = new QLabel(QStringLiteral("left 2"));
-    auto* right = new QLabel(QStringLiteral("right"));
-    wizard.AddFooterItem(left1);
-    wizard.AddFooterItem(nullptr);
-    wizard.AddFooterItem(left2);
-    wizard.AddFooterSpacer();
-    wizard.AddFooterItem(right);
-    wizard.resize(600, 200);
-    wizard.layout()->activate();
-
-    QCOMPARE(left1->x(), 0);
-    QVERIFY(left1->geometry().right() < left2->x());
-    QCOMPARE(right->geometry().right(), wizard.width() - 1);
-    QVERIFY(right->x() - left2->geometry().right() > 300);
-}
-
-void tst_BVWizard::ownership()
+void tst_BVWizard::headerFooterAndOwnership()
 {
     QWidget host;
     QPointer<QWidget> a = new QLabel(&host), b = new QLabel(&host), never = new QLabel(&host);
-    QPointer<QWidget> header = new QLabel, item = new QLabel;
+    QPointer<QWidget> h1 = new QLabel, h2 = new QLabel, item = new QLabel, left2 = new QLabel,
+                      right = new QLabel;
     {
         BVWizard wizard;
         wizard.AddPage(nullptr);
@@ -162,10 +105,31 @@ void tst_BVWizard::ownership()
             wizard.AddPage(page);
         wizard.SetPage(1);
         wizard.SetPage(-1);
-        wizard.SetHeader(header);
-        wizard.SetHeader(nullptr);
         wizard.AddFooterItem(item);
-        QVERIFY(a && b && never && header && item);
+        wizard.AddFooterItem(nullptr);
+        wizard.AddFooterItem(left2);
+        wizard.AddFooterSpacer();
+        wizard.AddFooterItem(right);
+
+        wizard.SetHeader(h1);
+        wizard.SetHeader(h2);
+        QCOMPARE(WidgetAt(wizard, 0), h2.data());
+        QVERIFY(h1->isHidden());
+        // The header already set goes out and back in, shown.
+        wizard.SetHeader(h2);
+        QCOMPARE(WidgetAt(wizard, 0), h2.data());
+        QVERIFY(!h2->isHidden());
+        wizard.SetHeader(nullptr);
+        QVERIFY(h2->isHidden());
+        QCOMPARE(wizard.layout()->count(), 1); // the footer only
+        QVERIFY(a && b && never && h1 && h2 && item);
+        // Footer items before the spacer stay left, those after it go right.
+        wizard.resize(600, 200);
+        wizard.layout()->activate();
+        QCOMPARE(item->x(), 0);
+        QVERIFY(item->geometry().right() < left2->x());
+        QCOMPARE(right->geometry().right(), wizard.width() - 1);
+        QVERIFY(right->x() - left2->geometry().right() > 300);
 
         // A page the host deletes is not touched again.
         delete a;
@@ -176,7 +140,7 @@ void tst_BVWizard::ownership()
     }
     // What the wizard laid out went with it, as its children; the page it
     // never showed still belongs to the host.
-    QVERIFY(!b && !header && !item);
+    QVERIFY(!b && !h1 && !h2 && !item && !left2 && !right);
     QCOMPARE(never->parentWidget(), &host);
 }
 

@@ -1,170 +1,108 @@
+// The keys of all three boxes that keep a host's single-key shortcuts away.
+#include "BVSpinBox.h"
 #include "SmartDoubleSpinBox.h"
 #include "SmartSpinBox.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
-#include <memory>
-
-namespace {
-
-// A host window: a line edit before the box, the box, a line edit after it,
-// and a window-wide shortcut on Tab.
-struct Host {
-    QWidget window;
-    QLineEdit* before = nullptr;
-    QAbstractSpinBox* box = nullptr;
-    QLineEdit* after = nullptr;
-    QShortcut* tab = nullptr;
-
-    explicit Host(const QString& kind)
-    {
-        auto* layout = new QVBoxLayout(&window);
-        before = new QLineEdit(&window);
-        if (kind == QLatin1String("SmartSpinBox")) {
-            auto* spin = new SmartSpinBox(&window);
-            spin->setRange(0, 100);
-            spin->setValue(5);
-            box = spin;
-        } else {
-            auto* spin = new SmartDoubleSpinBox(&window);
-            spin->setRange(0, 100);
-            spin->setDecimals(1);
-            spin->setValue(5);
-            box = spin;
-        }
-        after = new QLineEdit(&window);
-        layout->addWidget(before);
-        layout->addWidget(box);
-        layout->addWidget(after);
-        // Typed text then stays text until the edit ends.
-        box->setKeyboardTracking(false);
-        tab = new QShortcut(QKeySequence(Qt::Key_Tab), &window);
-    }
-
-    double Value() const
-    {
-        if (auto* spin = qobject_cast<QSpinBox*>(box))
-            return spin->value();
-        return static_cast<QDoubleSpinBox*>(box)->value();
-    }
-
-    bool ShowAndFocus(QWidget* w)
-    {
-        window.show();
-        // Without a window manager nothing activates a new window for us.
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        w->setFocus(Qt::OtherFocusReason);
-        return QTest::qWaitFor([w] { return w->hasFocus(); });
-    }
-};
-
-void AddKinds()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("int") << QStringLiteral("SmartSpinBox");
-    QTest::newRow("double") << QStringLiteral("SmartDoubleSpinBox");
-}
-
-} // namespace
-
 class tst_SmartSpinBox : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void tabAndBacktabMoveFocusPastHostShortcut_data() { AddKinds(); }
-    void tabAndBacktabMoveFocusPastHostShortcut();
-    void finishingKeysDropFocusKeepTypedValue_data();
-    void finishingKeysDropFocusKeepTypedValue();
-    void otherKeysBehaveAsBase_data();
-    void otherKeysBehaveAsBase();
+    void keys_data();
+    void keys();
 };
 
-void tst_SmartSpinBox::tabAndBacktabMoveFocusPastHostShortcut()
-{
-    QFETCH(QString, kind);
-    Host host(kind);
-    QSignalSpy fired(host.tab, &QShortcut::activated);
-
-    // The shortcut is live: from a plain line edit, Tab triggers it.
-    QVERIFY(host.ShowAndFocus(host.before));
-    QTest::keyClick(host.before, Qt::Key_Tab);
-    QCOMPARE(fired.count(), 1);
-
-    QVERIFY(host.ShowAndFocus(host.box));
-    QTest::keyClick(host.box, Qt::Key_Tab);
-    QCOMPARE(fired.count(), 1);
-    QTRY_VERIFY(host.after->hasFocus());
-
-    QVERIFY(host.ShowAndFocus(host.box));
-    QTest::keyClick(host.box, Qt::Key_Backtab, Qt::ShiftModifier);
-    QTRY_VERIFY(host.before->hasFocus());
-}
-
-void tst_SmartSpinBox::finishingKeysDropFocusKeepTypedValue_data()
+void tst_SmartSpinBox::keys_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focusTo"); // empty for nobody
+    QTest::addColumn<double>("value");
 
-    for (const QString& kind : { QStringLiteral("SmartSpinBox"), QStringLiteral("SmartDoubleSpinBox") }) {
-        auto row = [&](const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-            QTest::addRow("%s %s", qPrintable(kind), name) << kind << int(key) << int(modifiers);
+    for (const char* kind : { "int", "double", "popup" }) {
+        const bool popup = qstrcmp(kind, "popup") == 0;
+        auto row = [&](const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers, const char* focusTo,
+                       double value) {
+            QTest::addRow("%s %s", kind, name) << QString::fromLatin1(kind) << int(key) << int(modifiers)
+                                               << QString::fromLatin1(focusTo) << value;
         };
-        row("Return", Qt::Key_Return, Qt::NoModifier);
-        row("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier);
-        row("Escape", Qt::Key_Escape, Qt::NoModifier);
-        row("Ctrl+Return", Qt::Key_Return, Qt::ControlModifier);
+        // The popup box keeps Tab, and the typed text with it.
+        row("Tab", Qt::Key_Tab, Qt::NoModifier, popup ? "box" : "after", popup ? 5 : 42);
+        row("Backtab", Qt::Key_Backtab, Qt::ShiftModifier, "before", 42);
+        row("Return", Qt::Key_Return, Qt::NoModifier, "", 42);
+        row("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "", 42);
+        row("Escape", Qt::Key_Escape, Qt::NoModifier, "", 42);
+        row("Ctrl+Return", Qt::Key_Return, Qt::ControlModifier, "", 42);
+        // The base class takes the typed text first, then steps.
+        row("Up", Qt::Key_Up, Qt::NoModifier, "box", 43);
+        row("Down", Qt::Key_Down, Qt::NoModifier, "box", 41);
+        if (popup)
+            row("Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, "box", 5);
     }
 }
 
-void tst_SmartSpinBox::finishingKeysDropFocusKeepTypedValue()
+void tst_SmartSpinBox::keys()
 {
     QFETCH(QString, kind);
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(QString, focusTo);
+    QFETCH(double, value);
 
-    Host host(kind);
-    QSignalSpy finished(host.box, &QAbstractSpinBox::editingFinished);
-    QVERIFY(host.ShowAndFocus(host.box));
-    host.box->selectAll();
-    QTest::keyClicks(host.box, QStringLiteral("42"));
-    QCOMPARE(host.Value(), 5.0); // typed, not yet taken
+    // A host window: the box between two line edits, and a shortcut on Tab.
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto add = [layout](QWidget* w, const char* name) {
+        w->setObjectName(QLatin1String(name));
+        layout->addWidget(w);
+        return w;
+    };
+    QWidget* before = add(new QLineEdit, "before");
+    QAbstractSpinBox* box = nullptr;
+    if (kind == QLatin1String("int"))
+        box = new SmartSpinBox;
+    else if (kind == QLatin1String("double"))
+        box = new SmartDoubleSpinBox;
+    else
+        box = new BVSpinBox;
+    add(box, "box");
+    add(new QLineEdit, "after");
+    QShortcut tab(QKeySequence(Qt::Key_Tab), &window);
+    QSignalSpy fired(&tab, &QShortcut::activated);
+    box->setProperty("value", 5);
+    // Typed text then stays text until the edit ends.
+    box->setKeyboardTracking(false);
+    QSignalSpy finished(box, &QAbstractSpinBox::editingFinished);
+    window.show();
+    // Without a window manager nothing activates a new window for us.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 
-    QTest::keyClick(host.box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    // The shortcut is live: from a plain line edit, Tab triggers it.
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(fired.count(), 1);
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("42"));
+    QCOMPARE(box->property("value").toDouble(), 5.0);
 
-    QVERIFY(!host.box->hasFocus());
-    QCOMPARE(host.Value(), 42.0);
-    QCOMPARE(finished.count(), 1);
-}
+    QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
-void tst_SmartSpinBox::otherKeysBehaveAsBase_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<double>("expected");
-    for (const QString& kind : { QStringLiteral("SmartSpinBox"), QStringLiteral("SmartDoubleSpinBox") }) {
-        QTest::addRow("%s Up", qPrintable(kind)) << kind << int(Qt::Key_Up) << 6.0;
-        QTest::addRow("%s Down", qPrintable(kind)) << kind << int(Qt::Key_Down) << 4.0;
-    }
-}
-
-void tst_SmartSpinBox::otherKeysBehaveAsBase()
-{
-    QFETCH(QString, kind);
-    QFETCH(int, key);
-    QFETCH(double, expected);
-
-    Host host(kind);
-    QVERIFY(host.ShowAndFocus(host.box));
-    QTest::keyClick(host.box, Qt::Key(key));
-    QCOMPARE(host.Value(), expected);
-    QVERIFY(host.box->hasFocus());
+    QCOMPARE(fired.count(), 1);
+    QTRY_COMPARE(
+        QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focusTo);
+    QCOMPARE(box->property("value").toDouble(), value);
+    QCOMPARE(finished.count(), focusTo == QLatin1String("box") ? 0 : 1);
 }
 
 QTEST_MAIN(tst_SmartSpinBox)
