@@ -31,8 +31,8 @@ QScreen* ScreenOfButton(const QPushButton* button)
     return QGuiApplication::primaryScreen();
 }
 
-// Moves r into area, the left/top edge winning over the right/bottom edge
-// when r is larger than area.
+// Moves r into area. The shifts run left, top, right, bottom, so when r is
+// larger than area its right and bottom edges end flush with the area's.
 QRect FitInto(QRect r, const QRect& area)
 {
     if (r.left() < area.left())
