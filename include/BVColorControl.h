@@ -17,6 +17,7 @@ public:
     /// behaves as Color.
     enum Mode : int { Color = 0, Grayscale = 1 };
 
+    /// Builds the 36 x 36 control; the swatches stay empty until the first color.
     explicit BVColorControl(QWidget* parent = nullptr);
     ~BVColorControl() override;
 
@@ -24,7 +25,9 @@ public:
     void SetMode(Mode mode);
 
 public Q_SLOTS:
+    /// Shows the color on the background swatch (gray in Grayscale mode).
     void SetBackground(const QColor& color);
+    /// Shows the color on the foreground swatch (gray in Grayscale mode).
     void SetForeground(const QColor& color);
 
 Q_SIGNALS:

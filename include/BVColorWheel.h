@@ -16,6 +16,7 @@ class BVWIDGETS_EXPORT BVColorWheel : public QWidget {
     Q_OBJECT
 
 public:
+    /// Starts the first renders; the wheel holds black until SetColor().
     explicit BVColorWheel(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~BVColorWheel() override;
 
@@ -29,14 +30,17 @@ public:
     void SetMargins(const QMargins& margins);
 
 Q_SIGNALS:
+    /// The held color changed; read it with GetColor().
     void ColorChanged();
 
 protected:
+    /// \cond EVENT_HANDLERS
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    /// \endcond
 
 private:
     Q_DISABLE_COPY(BVColorWheel)

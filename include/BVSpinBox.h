@@ -12,12 +12,15 @@ class BVWIDGETS_EXPORT BVSpinBox : public QSpinBox {
     Q_OBJECT
 
 public:
+    /// A box without arrows, its popup closed.
     explicit BVSpinBox(QWidget* parent = nullptr);
     ~BVSpinBox() override;
 
 protected:
+    /// \cond EVENT_HANDLERS
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// \endcond
 
 private Q_SLOTS:
     void OnShowSlider(bool show);

@@ -19,7 +19,9 @@ public:
     explicit BVSplitter(Qt::Orientation orientation, QWidget* parent = nullptr);
     ~BVSplitter() override;
 
+    /// The orientation given at construction.
     Qt::Orientation GetOrientation() const;
+    /// The line's place, 0.0 to 1.0 of the parent's width or height.
     double GetPosition() const;
     /// Clamped to [0.0, 1.0]; NaN gives 0.0.
     void SetPosition(double position);
@@ -28,9 +30,11 @@ public:
     void MoveSlider(double delta, unsigned int steps);
 
 Q_SIGNALS:
+    /// Emitted after the strip moved to a new position.
     void PositionChanged(double position);
 
 protected:
+    /// \cond EVENT_HANDLERS
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -38,6 +42,7 @@ protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    /// \endcond
 
 private:
     Q_DISABLE_COPY(BVSplitter)

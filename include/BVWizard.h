@@ -10,6 +10,7 @@ class BVWizardPrivate;
 /// It has no navigation of its own and never deletes a widget it is given.
 class BVWIDGETS_EXPORT BVWizard : public QWidget {
 public:
+    /// An empty wizard: no header, no page, an empty footer row.
     explicit BVWizard(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~BVWizard() override;
 
@@ -23,6 +24,7 @@ public:
     QWidget* GetPage(int index) const;
     /// The page shown, or null.
     QWidget* GetPage() const;
+    /// How many pages were added (a page added twice counts twice).
     int GetPageCount() const;
     /// Index of the page shown, -1 when none is.
     int GetPageIndex() const;

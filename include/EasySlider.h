@@ -11,16 +11,20 @@ class BVWIDGETS_EXPORT EasySlider : public QSlider {
     Q_OBJECT
 
 public:
+    /// A horizontal slider.
     explicit EasySlider(QWidget* parent = nullptr);
+    /// A slider of the given orientation.
     explicit EasySlider(Qt::Orientation orientation, QWidget* parent = nullptr);
     ~EasySlider() override;
 
 protected:
+    /// \cond EVENT_HANDLERS
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    /// \endcond
 
 private:
     void updateSliderPosition(int x);

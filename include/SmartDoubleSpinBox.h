@@ -10,9 +10,12 @@ class BVWIDGETS_EXPORT SmartDoubleSpinBox : public QDoubleSpinBox {
     Q_OBJECT
 
 public:
+    /// A plain QDoubleSpinBox apart from its keys.
     explicit SmartDoubleSpinBox(QWidget* parent = nullptr);
     ~SmartDoubleSpinBox() override;
 
 protected:
+    /// \cond EVENT_HANDLERS
     bool event(QEvent* event) override;
+    /// \endcond
 };

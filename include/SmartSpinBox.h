@@ -10,9 +10,12 @@ class BVWIDGETS_EXPORT SmartSpinBox : public QSpinBox {
     Q_OBJECT
 
 public:
+    /// A plain QSpinBox apart from its keys.
     explicit SmartSpinBox(QWidget* parent = nullptr);
     ~SmartSpinBox() override;
 
 protected:
+    /// \cond EVENT_HANDLERS
     bool event(QEvent* event) override;
+    /// \endcond
 };
