@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 Q_DECLARE_METATYPE(QMargins)
 
@@ -89,6 +90,14 @@ class tst_BVColorWheel : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { bvtest::InstallTheme(); }
+    // No test may print a Qt warning, least of all from a render off the GUI thread.
+    void init() { m_catcher.reset(new bvtest::MessageCatcher); }
+    void cleanup()
+    {
+        const QStringList messages = m_catcher->Messages();
+        m_catcher.reset();
+        QCOMPARE(messages, QStringList());
+    }
 
     void geometry_data()
     {
@@ -96,52 +105,43 @@ private Q_SLOTS:
         QTest::addColumn<int>("ratio");
         QTest::addColumn<QMargins>("margins");
         QTest::addColumn<QRect>("square");
-        QTest::addColumn<bool>("ringNull");
-        QTest::addColumn<bool>("triangleNull");
 
         // Even spans put the integer centre left of (above) the middle; the
         // shift brings the square back onto the margin.
-        const QMargins m(10, 20, 30, 40);
-        QTest::newRow("even square shifted")
-            << QSize(100, 100) << 1 << kNoMargins << QRect(0, 0, 100, 100) << false << false;
+        QTest::newRow("even square shifted") << QSize(100, 100) << 1 << kNoMargins << QRect(0, 0, 100, 100);
         QTest::newRow("even tall shifted left")
-            << QSize(100, 200) << 1 << kNoMargins << QRect(0, 49, 100, 100) << false << false;
-        QTest::newRow("wide centred")
-            << QSize(200, 100) << 1 << kNoMargins << QRect(49, 0, 100, 100) << false << false;
+            << QSize(100, 200) << 1 << kNoMargins << QRect(0, 49, 100, 100);
+        QTest::newRow("wide centred") << QSize(200, 100) << 1 << kNoMargins << QRect(49, 0, 100, 100);
         QTest::newRow("margins, top shifted")
-            << QSize(200, 200) << 1 << m << QRect(19, 20, 140, 140) << false << false;
+            << QSize(200, 200) << 1 << QMargins(10, 20, 30, 40) << QRect(19, 20, 140, 140);
         QTest::newRow("ratio 2 with margins")
-            << QSize(100, 100) << 2 << QMargins(1, 2, 3, 4) << QRect(3, 4, 188, 188) << false << false;
-        QTest::newRow("flat") << QSize(300, 44) << 1 << kNoMargins << QRect(127, 0, 44, 44) << false << true;
-        QTest::newRow("zero size") << QSize(0, 0) << 1 << kNoMargins << QRect(0, 0, 0, 0) << true << true;
+            << QSize(100, 100) << 2 << QMargins(1, 2, 3, 4) << QRect(3, 4, 188, 188);
+        QTest::newRow("flat") << QSize(300, 44) << 1 << kNoMargins << QRect(127, 0, 44, 44);
+        QTest::newRow("zero size") << QSize(0, 0) << 1 << kNoMargins << QRect(0, 0, 0, 0);
         QTest::newRow("margins bigger than widget")
-            << QSize(50, 50) << 1 << QMargins(40, 40, 40, 40) << QRect(40, 40, -30, -30) << true << true;
-        // The triangle needs more than the ring's two widths, in logical pixels.
-        QTest::newRow("side 1") << QSize(1, 1) << 1 << kNoMargins << QRect(0, 0, 1, 1) << false << true;
-        QTest::newRow("side 44") << QSize(44, 44) << 1 << kNoMargins << QRect(0, 0, 44, 44) << false << true;
-        QTest::newRow("side 45") << QSize(45, 45) << 1 << kNoMargins << QRect(0, 0, 45, 45) << false << false;
-        QTest::newRow("side 44 at ratio 2")
-            << QSize(44, 44) << 2 << kNoMargins << QRect(0, 0, 88, 88) << false << true;
-        QTest::newRow("side 45 at ratio 2")
-            << QSize(45, 45) << 2 << kNoMargins << QRect(0, 0, 90, 90) << false << false;
+            << QSize(50, 50) << 1 << QMargins(40, 40, 40, 40) << QRect(40, 40, -30, -30);
+        QTest::newRow("side 1") << QSize(1, 1) << 1 << kNoMargins << QRect(0, 0, 1, 1);
+        QTest::newRow("side 44") << QSize(44, 44) << 1 << kNoMargins << QRect(0, 0, 44, 44);
+        QTest::newRow("side 45") << QSize(45, 45) << 1 << kNoMargins << QRect(0, 0, 45, 45);
+        QTest::newRow("side 44 at ratio 2") << QSize(44, 44) << 2 << kNoMargins << QRect(0, 0, 88, 88);
+        QTest::newRow("side 45 at ratio 2") << QSize(45, 45) << 2 << kNoMargins << QRect(0, 0, 90, 90);
     }
 
-    // The square, and images at size × ratio device pixels tagged with the
-    // ratio, or null when there is no room.
+    // The square; images at size × ratio device pixels tagged with the ratio,
+    // the ring when the square is not empty, the triangle when the square is
+    // wider than the ring's two widths in logical pixels.
     void geometry()
     {
         QFETCH(QSize, size);
         QFETCH(int, ratio);
         QFETCH(QMargins, margins);
         QFETCH(QRect, square);
-        QFETCH(bool, ringNull);
-        QFETCH(bool, triangleNull);
 
         QCOMPARE(WheelRect(size, ratio, margins), square);
         const QImage ring = RenderRingImage(size, 22, ratio, margins);
         const QImage triangle = RenderTriangleImage(size, 22, 40, ratio, margins);
-        QCOMPARE(ring.isNull(), ringNull);
-        QCOMPARE(triangle.isNull(), triangleNull);
+        QCOMPARE(ring.isNull(), square.width() <= 0);
+        QCOMPARE(triangle.isNull(), square.width() <= 44 * ratio);
         for (const QImage& image : { ring, triangle }) {
             if (image.isNull())
                 continue;
@@ -150,9 +150,8 @@ private Q_SLOTS:
         }
         // The GUI-thread wrappers must hand out the very same pixels.
         const QPixmap ringPixmap = RenderRing(size, 22, ratio, margins);
-        if (!ringNull)
-            QCOMPARE(ringPixmap.devicePixelRatio(), qreal(ratio));
         QCOMPARE(ringPixmap.toImage(), ring);
+        QCOMPARE(ringPixmap.devicePixelRatio(), ring.isNull() ? 1.0 : qreal(ratio));
         QCOMPARE(RenderTriangle(size, 22, 40, ratio, margins).toImage(), triangle);
     }
 
@@ -254,47 +253,6 @@ private Q_SLOTS:
         }
     }
 
-    void wheelImagesFollowSize_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QMargins>("margins");
-        QTest::addColumn<bool>("ringShown");
-        QTest::addColumn<bool>("triangleShown");
-        QTest::newRow("roomy") << QSize(200, 160) << QMargins(5, 6, 7, 8) << true << true;
-        QTest::newRow("too small for the triangle") << QSize(30, 30) << kNoMargins << true << false;
-        QTest::newRow("margins bigger") << QSize(100, 100) << QMargins(60, 60, 60, 60) << false << false;
-    }
-
-    void wheelImagesFollowSize()
-    {
-        QFETCH(QSize, size);
-        QFETCH(QMargins, margins);
-        QFETCH(bool, ringShown);
-        QFETCH(bool, triangleShown);
-
-        ShownWheel shown(size);
-        shown.wheel->SetMargins(margins);
-        QVERIFY(shown.Ready());
-        const BVColorWheelTest::State state = Inspect(*shown.wheel);
-        const QToolButton* angle = Marker(*shown.wheel, "ANGLECONTROL");
-        QCOMPARE(angle->isVisible(), ringShown);
-        QCOMPARE(Marker(*shown.wheel, "COLORCONTROL")->isVisible(), triangleShown);
-        QCOMPARE(state.ring.isNull(), !ringShown);
-        QCOMPARE(state.triangle.isNull(), !triangleShown);
-
-        // Images at device resolution, tagged with the widget's ratio.
-        const int ratio = shown.wheel->devicePixelRatio();
-        for (const QPixmap& image : { state.ring, state.triangle }) {
-            if (image.isNull())
-                continue;
-            QCOMPARE(image.size(), size * ratio);
-            QCOMPARE(image.devicePixelRatio(), qreal(ratio));
-        }
-        const QSize iconPixels = QSize(22, 22) * angle->devicePixelRatio();
-        QCOMPARE(angle->icon().availableSizes(), QList<QSize>({ iconPixels }));
-        QCOMPARE(angle->size(), QSize(22, 22));
-    }
-
     void pickColorOutside_data()
     {
         QTest::addColumn<QVector<QPointF>>("vertices");
@@ -312,7 +270,6 @@ private Q_SLOTS:
         QTest::newRow("beyond the light colored edge") << t << QPoint(170, 140) << QPoint(201, 255);
         QTest::newRow("across the gray axis") << t << QPoint(20, 110) << QPoint(146, 0);
         QTest::newRow("next to the white corner") << t << QPoint(60, 169) << QPoint(254, 0);
-        QTest::newRow("no vertices") << QVector<QPointF>() << QPoint(1, 1) << QPoint(-1, -1);
         QTest::newRow("two vertices") << t.mid(0, 2) << QPoint(100, 100) << QPoint(-1, -1);
         QTest::newRow("four vertices")
             << (t + QVector<QPointF> { QPointF(1, 1) }) << QPoint(100, 100) << QPoint(-1, -1);
@@ -508,11 +465,20 @@ private Q_SLOTS:
         QCOMPARE(held.alpha(), 255);
     }
 
-    void coalescesRenders()
+    // Several resizes coalesce into one follow-up render; the images then
+    // match fresh ones at the widget's ratio, and each marker shows while its
+    // image exists.
+    void wheelRenders()
     {
         ShownWheel shown(QSize(200, 200));
         QVERIFY(shown.Ready());
         BVColorWheel* wheel = shown.wheel;
+        const QToolButton* angle = Marker(*wheel, "ANGLECONTROL");
+        const QToolButton* color = Marker(*wheel, "COLORCONTROL");
+        const int ratio = wheel->devicePixelRatio();
+        QCOMPARE(angle->icon().availableSizes(), QList<QSize>({ QSize(22, 22) * ratio }));
+        QCOMPARE(angle->size(), QSize(22, 22));
+
         const int rings = BVColorWheelTest::g_ringRenders;
         const int triangles = BVColorWheelTest::g_triangleRenders;
         // No event loop runs between the resizes, so the first render cannot
@@ -523,14 +489,16 @@ private Q_SLOTS:
         QCOMPARE(BVColorWheelTest::g_ringRenders - rings, 1);
         QVERIFY(Inspect(*wheel).ringPending);
         QVERIFY(Inspect(*wheel).trianglePending);
-
         QTRY_VERIFY(Settled(*wheel));
         QCOMPARE(BVColorWheelTest::g_ringRenders - rings, 2);
         QCOMPARE(BVColorWheelTest::g_triangleRenders - triangles, 2);
-        const int ratio = wheel->devicePixelRatio();
         const QSize size(230, 200);
-        QCOMPARE(Inspect(*wheel).ring.toImage(), RenderRingImage(size, 22, ratio, kNoMargins));
-        QCOMPARE(Inspect(*wheel).triangle.toImage(), RenderTriangleImage(size, 22, 0, ratio, kNoMargins));
+        BVColorWheelTest::State state = Inspect(*wheel);
+        QCOMPARE(state.ring.toImage(), RenderRingImage(size, 22, ratio, kNoMargins));
+        QCOMPARE(state.triangle.toImage(), RenderTriangleImage(size, 22, 0, ratio, kNoMargins));
+        QCOMPARE(state.ring.devicePixelRatio(), qreal(ratio));
+        QCOMPARE(state.triangle.devicePixelRatio(), qreal(ratio));
+        QVERIFY(angle->isVisible() && color->isVisible());
 
         // A hue change renders the triangle only.
         wheel->SetColor(QColor::fromHsl(120, 255, 128));
@@ -538,25 +506,27 @@ private Q_SLOTS:
         QCOMPARE(BVColorWheelTest::g_ringRenders - rings, 2);
         QCOMPARE(BVColorWheelTest::g_triangleRenders - triangles, 3);
         QCOMPARE(Inspect(*wheel).triangle.toImage(), RenderTriangleImage(size, 22, 120, ratio, kNoMargins));
+
+        const QMargins margins(5, 6, 7, 8);
+        wheel->SetMargins(margins);
+        QTRY_VERIFY(Settled(*wheel));
+        QCOMPARE(Inspect(*wheel).ring.toImage(), RenderRingImage(size, 22, ratio, margins));
+        wheel->resize(30, 30); // room for the ring only
+        QTRY_VERIFY(Settled(*wheel));
+        state = Inspect(*wheel);
+        QVERIFY(!state.ring.isNull() && state.triangle.isNull());
+        QVERIFY(angle->isVisible() && !color->isVisible());
+        wheel->SetMargins(QMargins(20, 20, 20, 20)); // room for nothing
+        QTRY_VERIFY(Settled(*wheel));
+        state = Inspect(*wheel);
+        QVERIFY(state.ring.isNull() && state.triangle.isNull());
+        QVERIFY(!angle->isVisible() && !color->isVisible());
     }
 
-    // Renders taken in, and wheels destroyed with renders in flight, alone or
-    // with their window, print nothing; whatever the pool still reports must
-    // find nobody listening.
-    void rendersPrintNothing()
+    // Wheels destroyed with renders in flight, alone or with their window;
+    // whatever the pool still reports must find nobody listening.
+    void destroyWhileRendering()
     {
-        bvtest::MessageCatcher catcher;
-        {
-            ShownWheel shown;
-            QVERIFY(shown.Ready());
-            for (int i = 0; i < 5; ++i) {
-                shown.wheel->resize(250 + 10 * i, 260);
-                shown.wheel->SetColor(QColor::fromHsl(70 * i, 200, 100));
-            }
-            shown.wheel->SetMargins(QMargins(4, 4, 4, 4));
-            QTRY_VERIFY(Settled(*shown.wheel));
-            QVERIFY(!Inspect(*shown.wheel).ring.isNull());
-        }
         for (int i = 0; i < 20; ++i) {
             auto* host = new QWidget;
             auto* wheel = new BVColorWheel(host);
@@ -570,8 +540,10 @@ private Q_SLOTS:
             delete host;
         }
         QCoreApplication::processEvents();
-        QCOMPARE(catcher.Messages(), QStringList());
     }
+
+private:
+    std::unique_ptr<bvtest::MessageCatcher> m_catcher;
 };
 
 QTEST_MAIN(tst_BVColorWheel)
