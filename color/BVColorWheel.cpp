@@ -412,6 +412,10 @@ void BVColorWheel::mouseMoveEvent(QMouseEvent* event)
 void BVColorWheel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
+    // At a fractional scale the images are made at the next integer ratio
+    // and shrink on the way to the screen: filter them rather than drop
+    // pixels. At a matching ratio nothing is scaled and this costs nothing.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QPointF(0, 0), d->m_ringPixmap);
     painter.drawPixmap(QPointF(0, 0), d->m_trianglePixmap);
 }
