@@ -41,8 +41,9 @@ inline int IntegerDevicePixelRatio(const QPaintDevice* device)
     return IntegerDevicePixelRatio(*device);
 }
 
-// A hover event at a widget position that has not moved. Qt 6 wants the
-// global position too; with none given it takes the local one, as Qt 5 did.
+// A hover event at a widget position that has not moved. Qt 6's constructor
+// also takes a global position (Qt 5's old one is deprecated there); the
+// local one stands in, as nothing that receives these events reads it.
 inline std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
