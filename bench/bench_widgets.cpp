@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 
 #include "BVColorWheelRender.h"
+#include "BVQtCompat.h"
 
 #include <BVColorWheel.h>
 #include <BVColorWidget.h>
@@ -177,7 +178,7 @@ void WheelDragImagesPerSecond(benchmark::State& state)
     Settle();
     state.counters["images_per_s"] = images / seconds;
     state.counters["moves_per_s"] = moves / seconds;
-    state.counters["ratio"] = wheel.devicePixelRatio();
+    state.counters["ratio"] = BVQtCompat::IntegerDevicePixelRatio(wheel);
 }
 
 // The GUI thread's share of one triangle image: taking the finished render
@@ -200,7 +201,7 @@ void TriangleDelivery(benchmark::State& state)
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
         QCoreApplication::processEvents();
     }
-    state.counters["ratio"] = wheel.devicePixelRatio();
+    state.counters["ratio"] = BVQtCompat::IntegerDevicePixelRatio(wheel);
 }
 
 void WheelPaint(benchmark::State& state)
@@ -210,7 +211,7 @@ void WheelPaint(benchmark::State& state)
     wheel.resize(side, side);
     wheel.show();
     Settle();
-    const int ratio = wheel.devicePixelRatio();
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(wheel);
     QImage target(side * ratio, side * ratio, QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(ratio);
     for (auto _ : state)
@@ -246,7 +247,7 @@ void DrawTwoImages(benchmark::State& state)
     widget.show();
     widget.first = BVColorWheelTest::Inspect(wheel).ring;
     widget.second = BVColorWheelTest::Inspect(wheel).triangle;
-    const int ratio = wheel.devicePixelRatio();
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(wheel);
     QImage target(side * ratio, side * ratio, QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(ratio);
     for (auto _ : state)

@@ -1,6 +1,7 @@
 #include "BVColorWheel.h"
 
 #include "BVColorWheelRender.h"
+#include "BVQtCompat.h"
 
 #include <QFutureWatcher>
 #include <QIcon>
@@ -102,7 +103,7 @@ void BVColorWheelPrivate::StartRingRender()
         m_ringPending = true;
         return;
     }
-    const int ratio = m_pWheel->devicePixelRatio();
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
     m_pRingWatcher->setFuture(QtConcurrent::run(
         QThreadPool::globalInstance(), &RenderRingImage, m_size, m_markerSize, ratio, m_margins));
     ++BVColorWheelTest::g_ringRenders;
@@ -116,7 +117,7 @@ void BVColorWheelPrivate::StartTriangleRender()
         m_trianglePending = true;
         return;
     }
-    const int ratio = m_pWheel->devicePixelRatio();
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
     auto buffers = std::make_shared<TriangleBuffers>(std::move(m_spares));
     m_spares = TriangleBuffers();
     m_pTriangleWatcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(),
@@ -282,7 +283,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     for (QToolButton* marker : { d->m_pAngleMarker, d->m_pColorMarker }) {
         marker->resize(markerSize);
         marker->hide();
-        marker->setIcon(QIcon(MakeMarkerIcon(markerSize, marker->devicePixelRatio())));
+        marker->setIcon(QIcon(MakeMarkerIcon(markerSize, BVQtCompat::IntegerDevicePixelRatio(marker))));
         // The wheel hit-tests the markers itself, so it must see every press.
         marker->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -411,6 +412,10 @@ void BVColorWheel::mouseMoveEvent(QMouseEvent* event)
 void BVColorWheel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
+    // At a fractional scale the images are made at the next integer ratio
+    // and shrink on the way to the screen: filter them rather than drop
+    // pixels. At a matching ratio nothing is scaled and this costs nothing.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QPointF(0, 0), d->m_ringPixmap);
     painter.drawPixmap(QPointF(0, 0), d->m_trianglePixmap);
 }

@@ -4,6 +4,7 @@
 #include "BVColorEditor.h"
 #include "BVColorWheel.h"
 #include "BVComboBox.h"
+#include "BVQtCompat.h"
 #include "BVStringHelper.h"
 #include "SetButtonColor.h"
 
@@ -29,6 +30,9 @@ namespace {
 
 // The whole version mark of a saved state; there is no separate version field.
 const QString kStateHeader = QStringLiteral("BVColorWidget 1.0");
+// Pinned so that a state saved by a build on either toolkit reads the same on
+// the other: Qt 6 streams default to a newer format.
+constexpr QDataStream::Version kStateStreamVersion = QDataStream::Qt_5_15;
 
 enum Slot : int {
     Foreground = 0,
@@ -290,7 +294,7 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     ui.SetupUi(q);
     ui.m_pColorWheel->SetMargins(QMargins(16, 0, 0, 0));
 
-    const int ratio = ui.m_pPickerIcon->devicePixelRatio();
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(ui.m_pPickerIcon);
     QPixmap picker(BVStringHelper::DPIAdjustImageName(QStringLiteral("theme:picker_gray.png")));
     // Scaling a null pixmap warns; a host without the image simply gets no icon.
     if (!picker.isNull()) {
@@ -501,6 +505,7 @@ QByteArray BVColorWidget::Save() const
 {
     QByteArray state;
     QDataStream stream(&state, QIODevice::WriteOnly);
+    stream.setVersion(kStateStreamVersion);
     stream << kStateHeader << qint32(d->m_colorSpace);
     for (const QColor& color : d->m_colors)
         stream << color;
@@ -513,6 +518,7 @@ constexpr int kColorRecordSize = 11;
 bool BVColorWidget::Restore(const QByteArray& state)
 {
     QDataStream stream(state);
+    stream.setVersion(kStateStreamVersion);
     QString header;
     stream >> header;
     if (header != kStateHeader)
@@ -533,6 +539,7 @@ bool BVColorWidget::Restore(const QByteArray& state)
     }
     stream.setDevice(nullptr);
     QDataStream colorStream(records);
+    colorStream.setVersion(kStateStreamVersion);
     for (QColor& color : d->m_colors)
         colorStream >> color;
 

@@ -1,5 +1,7 @@
 #include "SetButtonColor.h"
 
+#include "BVQtCompat.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QIcon>
@@ -7,7 +9,7 @@
 
 void SetButtonColor(QAbstractButton* button, const QColor& color)
 {
-    const int ratio = button->devicePixelRatio();
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(button);
     const QSize iconSize = button->iconSize();
     QPixmap pixmap(qRound(iconSize.width() * double(ratio)), qRound(iconSize.height() * double(ratio)));
     pixmap.fill(color);

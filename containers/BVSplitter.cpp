@@ -1,5 +1,6 @@
 #include "BVSplitter.h"
 
+#include "BVQtCompat.h"
 #include "BVStringHelper.h"
 
 #include <QAction>
@@ -22,16 +23,16 @@ constexpr double kCentreOffset = 16.0;
 constexpr double kSnapTolerance = 0.0005;
 
 struct PresetShortcut {
-    int key;
+    Qt::Key key; // with Alt
     double position;
 };
 
 constexpr PresetShortcut kPresets[] = {
-    { Qt::ALT | Qt::Key_1, 0.0 },
-    { Qt::ALT | Qt::Key_2, 0.25 },
-    { Qt::ALT | Qt::Key_3, 0.5 },
-    { Qt::ALT | Qt::Key_4, 0.75 },
-    { Qt::ALT | Qt::Key_5, 1.0 },
+    { Qt::Key_1, 0.0 },
+    { Qt::Key_2, 0.25 },
+    { Qt::Key_3, 0.5 },
+    { Qt::Key_4, 0.75 },
+    { Qt::Key_5, 1.0 },
 };
 
 // Truncates toward zero like a plain conversion, but pins what lies outside
@@ -146,7 +147,7 @@ BVSplitter::BVSplitter(Qt::Orientation orientation, QWidget* parent)
 
     for (const PresetShortcut& preset : kPresets) {
         const double position = preset.position;
-        d->AddShortcut(QKeySequence(preset.key), [this, position]() { SetPosition(position); });
+        d->AddShortcut(QKeySequence(Qt::ALT | preset.key), [this, position]() { SetPosition(position); });
     }
     if (d->IsVertical()) {
         d->AddShortcut(QKeySequence(Qt::Key_Left), [this]() { MoveSlider(-0.1, 10); });
@@ -224,7 +225,7 @@ void BVSplitter::mouseMoveEvent(QMouseEvent* event)
         d->ApplyPointer(event->pos());
 }
 
-void BVSplitter::enterEvent(QEvent* event)
+void BVSplitter::enterEvent(BVQtCompat::EnterEvent* event)
 {
     QWidget::enterEvent(event);
     update();

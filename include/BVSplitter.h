@@ -39,7 +39,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEnterEvent* event) override;
+#else
     void enterEvent(QEvent* event) override;
+#endif
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     /// \endcond

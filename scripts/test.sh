@@ -5,6 +5,7 @@
 # UndefinedBehaviorSanitizer. Does its own set-up. Extra arguments go to ctest.
 #   BV_SKIP_SANITIZE=1  skip the sanitizer pass (quicker local runs)
 #   BV_SKIP_FUZZ=1      skip the 60-second fuzzing of the panel's saved state
+#   BV_TEST_QT6=1       after the Qt 5 passes, build and test against Qt 6 too
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -48,5 +49,14 @@ if [ "${BV_SKIP_FUZZ:-0}" != 1 ]; then
         tail -n 60 "$fuzz/fuzz.log"
         exit "$fuzz_status"
     fi
+fi
+if [ "${BV_TEST_QT6:-0}" = 1 ]; then
+    bv_need_packages qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+    qt6="$build-qt6"
+    echo "== Build and test against Qt 6 ($qt6)"
+    cmake -S "$bv_root" -B "$qt6" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_QT_MAJOR=6 -DBV_WERROR=ON \
+        -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DBV_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build "$qt6" -j2
+    (cd "$qt6" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
 fi
 echo "== All tests passed"

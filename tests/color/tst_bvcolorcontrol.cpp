@@ -1,4 +1,5 @@
 #include "BVColorControl.h"
+#include "BVQtCompat.h"
 #include "TestSupport.h"
 
 #include <QSignalSpy>
@@ -42,7 +43,7 @@ private Q_SLOTS:
         QFETCH(QColor, shown);
 
         Control control;
-        const int ratio = control.devicePixelRatio();
+        const int ratio = BVQtCompat::IntegerDevicePixelRatio(control);
         if (qgetenv("QT_SCALE_FACTOR") == "2")
             QCOMPARE(ratio, 2);
         control.SetForeground(QColor(1, 2, 3));

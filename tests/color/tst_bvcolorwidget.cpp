@@ -104,6 +104,17 @@ private Q_SLOTS:
         QCOMPARE(panel.Save().size(), 152);
         QCOMPARE(panel.Save(), NewPanelState());
 
+        // As a Qt 5 build saves a color of each spec (HSV with alpha, extended RGB, HSL, CMYK): read on
+        // either toolkit and saved back, the bytes stay the same.
+        QByteArray mixed = NewPanelState(1);
+        mixed.replace(42, 44,
+            QByteArray::fromHex("0246464e20646432320000"
+                                "053c003400380039ff0000"
+                                "04ffff753014140a0a0000"
+                                "03ffff0101020203030404"));
+        QVERIFY(panel.Restore(mixed));
+        QCOMPARE(panel.Save(), mixed);
+
         bvtest::InstallEmptyTheme(); // a host without the picker image: no icon, and nothing logged
         bvtest::MessageCatcher catcher;
         delete new BVColorWidget;

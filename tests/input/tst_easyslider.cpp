@@ -1,3 +1,4 @@
+#include "BVQtCompat.h"
 #include "EasySlider.h"
 
 #include <QApplication>
@@ -66,8 +67,8 @@ void Send(QWidget* w, QEvent::Type type, int x, Qt::MouseButton button = Qt::Lef
 
 void SendHover(QWidget* w, QEvent::Type type)
 {
-    QHoverEvent event(type, QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(w, &event);
+    const auto event = BVQtCompat::NewHoverEvent(type, QPointF(5, 5));
+    QApplication::sendEvent(w, event.get());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "BVColorWheel.h"
 #include "BVColorWheelRender.h"
 #include "BVColorWidget.h"
+#include "BVQtCompat.h"
 #include "BVSplitter.h"
 #include "TestSupport.h"
 
@@ -67,7 +68,7 @@ private Q_SLOTS:
         QTRY_VERIFY(Idle(wheel));
         QVERIFY(BVColorWheelTest::g_ringRenders - rings <= 2);
         QVERIFY(BVColorWheelTest::g_triangleRenders - triangles <= 2);
-        const int ratio = wheel.devicePixelRatio();
+        const int ratio = BVQtCompat::IntegerDevicePixelRatio(wheel);
         QCOMPARE(Inspect(wheel).ring.size(), wheel.size() * ratio);
         QCOMPARE(Inspect(wheel).triangle.size(), wheel.size() * ratio);
     }

@@ -1,0 +1,56 @@
+#pragma once
+
+// The few places where Qt 5.15 and Qt 6 differ, behind one name each, so the
+// rest of the sources build unchanged against either toolkit. Internal: not
+// installed, and never included by a public header.
+
+#include <QEnterEvent>
+#include <QHoverEvent>
+#include <QPaintDevice>
+#include <QtGlobal>
+
+#include <cmath>
+#include <memory>
+
+namespace BVQtCompat {
+
+// QWidget::enterEvent's parameter: Qt 6 passes the pointer position along.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+using EnterEvent = QEnterEvent;
+#else
+using EnterEvent = QEvent;
+#endif
+
+// The integer device pixel ratio that images are made at and tagged with.
+// Qt 5 reports one itself (the scale truncated). Qt 6 reports the real,
+// possibly fractional, scale: round it up, so that an image never has fewer
+// pixels than the device shows it on and is only ever scaled down. The
+// tolerance keeps a ratio computed as 2.0000001 at 2.
+inline int IntegerDevicePixelRatio(const QPaintDevice& device)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const int ratio = int(std::ceil(device.devicePixelRatio() - 1e-6));
+    return ratio > 1 ? ratio : 1;
+#else
+    return device.devicePixelRatio();
+#endif
+}
+
+inline int IntegerDevicePixelRatio(const QPaintDevice* device)
+{
+    return IntegerDevicePixelRatio(*device);
+}
+
+// A hover event at a widget position that has not moved. Qt 6's constructor
+// also takes a global position (Qt 5's old one is deprecated there); the
+// local one stands in, as nothing that receives these events reads it.
+inline std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return std::make_unique<QHoverEvent>(type, pos, pos, pos);
+#else
+    return std::make_unique<QHoverEvent>(type, pos, pos);
+#endif
+}
+
+} // namespace BVQtCompat
