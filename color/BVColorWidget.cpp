@@ -512,7 +512,7 @@ QByteArray BVColorWidget::Save() const
     return state;
 }
 
-// Bytes of one QColor in a data stream: spec, alpha and four components.
+// Bytes of one QColor in a data stream: its QColor::spec(), alpha and four components.
 constexpr int kColorRecordSize = 11;
 
 bool BVColorWidget::Restore(const QByteArray& state)
@@ -528,13 +528,13 @@ bool BVColorWidget::Restore(const QByteArray& state)
     // back as zero, and a missing color as an invalid one.
     qint32 colorSpace = 0;
     stream >> colorSpace;
-    // QColor's stream operator stores the spec byte unchecked, and a spec
+    // QColor's stream operator stores the QColor::spec() byte unchecked, and a value
     // outside QColor::Spec makes every later copy of that color undefined.
     // Such a record reads as an invalid color; its other fields are kept.
     QByteArray records = state.mid(int(stream.device()->pos()));
     for (int at = 0; at < records.size(); at += kColorRecordSize) {
-        const qint8 spec = qint8(records.at(at));
-        if (spec < QColor::Invalid || spec > QColor::ExtendedRgb)
+        const qint8 colorSpec = qint8(records.at(at));
+        if (colorSpec < QColor::Invalid || colorSpec > QColor::ExtendedRgb)
             records[at] = char(QColor::Invalid);
     }
     stream.setDevice(nullptr);

@@ -113,8 +113,7 @@ BVDesignerWidget::BVDesignerWidget(const QString& className, const QString& tool
     , m_domXml(domXml)
     , m_icon(icon)
     , m_factory(std::move(factory))
-{
-}
+{ }
 
 BVDesignerPlugin::BVDesignerPlugin(QObject* parent)
     : QObject(parent)
@@ -138,7 +137,8 @@ BVDesignerPlugin::BVDesignerPlugin(QObject* parent)
         [](QWidget* parent) { return new EasySlider(parent); });
     add(QStringLiteral("SmartSpinBox"), QStringLiteral("smartSpinBox"),
         QStringLiteral("Spin box that gives up focus on Escape/Return and keeps Tab from shortcuts"),
-        QSize(80, 24), SpinIcon(QStringLiteral("12")), [](QWidget* parent) { return new SmartSpinBox(parent); });
+        QSize(80, 24), SpinIcon(QStringLiteral("12")),
+        [](QWidget* parent) { return new SmartSpinBox(parent); });
     add(QStringLiteral("SmartDoubleSpinBox"), QStringLiteral("smartDoubleSpinBox"),
         QStringLiteral("Floating-point spin box that gives up focus on Escape/Return"), QSize(90, 24),
         SpinIcon(QStringLiteral("1.5")), [](QWidget* parent) { return new SmartDoubleSpinBox(parent); });

@@ -20,10 +20,10 @@ public:
     explicit BVColorWheel(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~BVColorWheel() override;
 
-    /// The held color: HSL spec, alpha 255.
+    /// The held color, as QColor::Hsl with alpha 255.
     QColor GetColor() const;
     /// Takes the color's hue, saturation and lightness (alpha is ignored).
-    /// Emits ColorChanged() unless the color equals GetColor(), spec included.
+    /// Emits ColorChanged() unless the color equals GetColor(), QColor::spec() included.
     /// An invalid color reads as black.
     void SetColor(const QColor& color);
     /// Space kept free around the wheel, in logical pixels. Re-renders both images.

@@ -23,9 +23,9 @@ public:
     explicit BVColorWidget(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~BVColorWidget() override;
 
-    /// The foreground as stored, with its spec (never reduced to web colors).
+    /// The foreground as stored, with its QColor::spec() (never reduced to web colors).
     QColor GetForeground() const;
-    /// The background as stored, with its spec.
+    /// The background as stored, with its QColor::spec().
     QColor GetBackground() const;
     /// The display mode; not part of the saved state.
     Mode GetMode() const;
@@ -43,12 +43,12 @@ public Q_SLOTS:
     void SwapColors();
     /// Black foreground, white background.
     void ResetColors();
-    /// Stores the color and emits BackgroundChanged() unless it equals the current one (spec included).
-    /// An invalid color is stored and reported as it is; the swatch shows it as black.
+    /// Stores the color and emits BackgroundChanged() unless it equals the current one (QColor::spec()
+    /// included). An invalid color is stored and reported as it is; the swatch shows it as black.
     void SetBackground(const QColor& color);
-    /// Stores the color and emits ForegroundChanged() unless it equals the current one (spec included),
-    /// then brings the wheel, editor, swatches and hex entry up to date.
-    /// An invalid color is stored and reported as it is; the children show it as black.
+    /// Stores the color and emits ForegroundChanged() unless it equals the current one (QColor::spec()
+    /// included), then brings the wheel, editor, swatches and hex entry up to date. An invalid color is
+    /// stored and reported as it is; the children show it as black.
     void SetForeground(const QColor& color);
     /// Puts the color at the front of the seven recent colors.
     void SetRecentColor(const QColor& color);

@@ -104,8 +104,8 @@ private Q_SLOTS:
         QCOMPARE(panel.Save().size(), 152);
         QCOMPARE(panel.Save(), NewPanelState());
 
-        // As a Qt 5 build saves a color of each spec (HSV with alpha, extended RGB, HSL, CMYK): read on
-        // either toolkit and saved back, the bytes stay the same.
+        // As a Qt 5 build saves a color of each QColor::Spec (HSV with alpha, extended RGB, HSL, CMYK): read
+        // on either toolkit and saved back, the bytes stay the same.
         QByteArray mixed = NewPanelState(1);
         mixed.replace(42, 44,
             QByteArray::fromHex("0246464e20646432320000"
@@ -150,7 +150,7 @@ private Q_SLOTS:
         panel.Spaces()->setCurrentIndex(startSpace);
         panel.Clear();
         QVERIFY(panel.Restore(state));
-        QCOMPARE(panel.Save(), state); // every color with its spec
+        QCOMPARE(panel.Save(), state); // every color with its QColor::spec()
         QCOMPARE(panel.GetForeground(), foreground);
         QCOMPARE(panel.order, QString());
         QCOMPARE(panel.Spaces()->currentIndex(), colorSpace == 2 ? 2 : -1);
@@ -195,8 +195,8 @@ private Q_SLOTS:
         }
         QCOMPARE(panel.order, QString());
 
-        // Cut short after the header: a field (space, then spec, alpha, r, g, b, pad) not all there reads as
-        // zero.
+        // Cut short after the header: a field (space, then QColor::spec(), alpha, r, g, b, pad) not all there
+        // reads as zero.
         QByteArray full = NewPanelState(1);
         for (int at = 42; at < 152; at += 11)
             full.replace(at, 11, QByteArray::fromHex("03123456789abcdef01234"));
@@ -211,7 +211,7 @@ private Q_SLOTS:
         }
 
         // Any bytes after a good header are taken over as they are, except a
-        // color spec QColor does not know, which reads as an invalid color.
+        // QColor::Spec value QColor does not know, which reads as an invalid color.
         QRandomGenerator random(20240517);
         for (int round = 0; round < 40; ++round) {
             QByteArray state = NewPanelState().left(38);
@@ -304,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(panel.colors,
             QVector<QColor>({ black, QColor(0, 0, 255), QColor(0, 255, 136), QColor(255, 136, 0), black }));
 
-        panel.SetForeground(black.toHsl()); // the same color in another spec is a change
+        panel.SetForeground(black.toHsl()); // the same color as another QColor::Spec is a change
         QCOMPARE(panel.order, QStringLiteral("FFFFFF"));
     }
 

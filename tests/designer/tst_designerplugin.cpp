@@ -17,10 +17,10 @@ void tst_DesignerPlugin::collection()
     auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
     QVERIFY(collection);
 
-    const QStringList expected = {QStringLiteral("BVColorWidget"), QStringLiteral("BVColorWheel"),
+    const QStringList expected = { QStringLiteral("BVColorWidget"), QStringLiteral("BVColorWheel"),
         QStringLiteral("BVColorControl"), QStringLiteral("EasySlider"), QStringLiteral("SmartSpinBox"),
         QStringLiteral("SmartDoubleSpinBox"), QStringLiteral("BVSpinBox"), QStringLiteral("BVSplitter"),
-        QStringLiteral("BVWizard")};
+        QStringLiteral("BVWizard") };
     QStringList names;
     QWidget parent;
     for (QDesignerCustomWidgetInterface* widget : collection->customWidgets()) {
