@@ -258,7 +258,9 @@ QPoint PickColor(const QVector<QPointF>& vertices, const QPoint& pos)
         }
     }
 
-    const int lightness = qBound(0, int(t * 255 + 0.5), 255);
-    const int saturation = qBound(0, int(s * 255 + 0.5), 255);
+    // Clamped before the conversion: near a corner the distance to the edge is
+    // tiny and s can be far beyond 1.
+    const int lightness = int(qBound(0.0, t * 255 + 0.5, 255.0));
+    const int saturation = int(qBound(0.0, s * 255 + 0.5, 255.0));
     return QPoint(lightness, saturation);
 }

@@ -7,7 +7,8 @@
 class BVWizardPrivate;
 
 /// Shows one host-supplied page at a time between a header and a footer row.
-/// It has no navigation of its own and never deletes a widget it is given.
+/// It has no navigation of its own. It never deletes a widget itself: the widgets
+/// it lays out become its children and go with it, as Qt's parent chain does.
 class BVWIDGETS_EXPORT BVWizard : public QWidget {
 public:
     /// An empty wizard: no header, no page, an empty footer row.

@@ -98,7 +98,8 @@ void EasySlider::updateSliderPosition(int x)
         position = maximum();
     } else {
         const double fraction = double(x - groove.left()) / groove.width();
-        position = minimum() + int(std::floor(fraction * (double(maximum()) - minimum()) + 0.5));
+        // Summed in double: over the full int range the offset alone exceeds INT_MAX.
+        position = int(minimum() + std::floor(fraction * (double(maximum()) - minimum()) + 0.5));
     }
     setSliderPosition(position);
 }

@@ -115,6 +115,8 @@ void tst_EasySlider::pressMapsOntoGroove_data()
     QTest::newRow("exact half rounds up") << plain << left << 0 << 100 << 32 << 13;
     QTest::newRow("shifted range") << plain << left << 10 << 20 << 200 << 18;
     QTest::newRow("minimum equals maximum") << plain << left << 7 << 7 << 100 << 7;
+    QTest::newRow("full int range") << plain << left << std::numeric_limits<int>::min()
+                                    << std::numeric_limits<int>::max() << 128 << 0;
     QTest::newRow("popup: on narrowed left edge") << popup << left << 0 << 255 << 12 << 0;
     QTest::newRow("popup: quarter") << popup << left << 0 << 255 << 70 << 64;
     QTest::newRow("popup: on narrowed right edge") << popup << left << 0 << 255 << 243 << 255;
