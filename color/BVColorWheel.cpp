@@ -1,6 +1,7 @@
 #include "BVColorWheel.h"
 
 #include "BVColorWheelRender.h"
+#include "BVHandOver.h"
 #include "BVQtCompat.h"
 
 #include <QFutureWatcher>
@@ -10,11 +11,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QResizeEvent>
-#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 #include <QVector2D>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
 #include <memory>
@@ -86,8 +85,8 @@ public:
     bool m_dragging = false;
     QToolButton* m_pDragTarget = nullptr;
     // The pool returns images: a QPixmap is made only here, on the GUI thread.
-    QFutureWatcher<QImage>* m_pRingWatcher = nullptr;
-    QFutureWatcher<std::shared_ptr<TriangleBuffers>>* m_pTriangleWatcher = nullptr;
+    QFutureWatcher<BVHandOver<QImage>>* m_pRingWatcher = nullptr;
+    QFutureWatcher<BVHandOver<std::shared_ptr<TriangleBuffers>>>* m_pTriangleWatcher = nullptr;
     // Buffers moved into the next triangle render, so that a drag repaints
     // the same memory rather than touching fresh pages for every image. They
     // pass between threads only as the job's argument and result.
@@ -104,8 +103,10 @@ void BVColorWheelPrivate::StartRingRender()
         return;
     }
     const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
-    m_pRingWatcher->setFuture(QtConcurrent::run(
-        QThreadPool::globalInstance(), &RenderRingImage, m_size, m_markerSize, ratio, m_margins));
+    m_pRingWatcher->setFuture(BVRunHandedOver(QThreadPool::globalInstance(),
+        [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
+            return RenderRingImage(size, marker, ratio, margins);
+        }));
     ++BVColorWheelTest::g_ringRenders;
     m_ringBusy = true;
     m_ringPending = false;
@@ -120,7 +121,7 @@ void BVColorWheelPrivate::StartTriangleRender()
     const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
     auto buffers = std::make_shared<TriangleBuffers>(std::move(m_spares));
     m_spares = TriangleBuffers();
-    m_pTriangleWatcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(),
+    m_pTriangleWatcher->setFuture(BVRunHandedOver(QThreadPool::globalInstance(),
         [buffers, size = m_size, marker = m_markerSize, hue = m_hue, ratio, margins = m_margins] {
             RenderTriangleInto(*buffers, size, marker, hue, ratio, margins);
             return buffers;
@@ -134,7 +135,7 @@ void BVColorWheelPrivate::OnRingRendered()
 {
     // A stale result is still installed; the follow-up replaces it.
     m_ringBusy = false;
-    m_ringPixmap = QPixmap::fromImage(m_pRingWatcher->result());
+    m_ringPixmap = QPixmap::fromImage(m_pRingWatcher->result().Value());
     if (m_ringPending)
         StartRingRender();
     m_pAngleMarker->setVisible(!m_ringPixmap.isNull());
@@ -145,7 +146,7 @@ void BVColorWheelPrivate::OnRingRendered()
 void BVColorWheelPrivate::OnTriangleRendered()
 {
     m_triangleBusy = false;
-    const std::shared_ptr<TriangleBuffers> result = m_pTriangleWatcher->result();
+    const std::shared_ptr<TriangleBuffers> result = m_pTriangleWatcher->result().Value();
     QImage outgoing = std::move(m_triangleImage);
     m_triangleImage = std::move(result->image);
     // Same format: the pixmap shares the buffer, no copy on this thread.
@@ -265,8 +266,8 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     d->m_pAngleMarker = new QToolButton(this);
     d->m_pColorMarker = new QToolButton(this);
     d->m_triangle = QVector<QPointF>(3, QPointF(0, 0));
-    d->m_pRingWatcher = new QFutureWatcher<QImage>(this);
-    d->m_pTriangleWatcher = new QFutureWatcher<std::shared_ptr<TriangleBuffers>>(this);
+    d->m_pRingWatcher = new QFutureWatcher<BVHandOver<QImage>>(this);
+    d->m_pTriangleWatcher = new QFutureWatcher<BVHandOver<std::shared_ptr<TriangleBuffers>>>(this);
     d->m_pSpareTimer = new QTimer(this);
     d->m_pSpareTimer->setSingleShot(true);
     d->m_pSpareTimer->setInterval(kSpareLifeMs);

@@ -2,8 +2,10 @@
 # Builds the library and runs every test: offscreen, at device pixel ratio 2,
 # under Xvfb for what needs a real window system, the installed-package and
 # Designer plugin checks, then the whole suite again with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Does its own set-up. Extra arguments go to ctest.
-#   BV_SKIP_SANITIZE=1  skip the sanitizer pass (quicker local runs)
+# UndefinedBehaviorSanitizer, the render tests with ThreadSanitizer, and a
+# minute of fuzzing. Does its own set-up. Extra arguments go to ctest.
+#   BV_SKIP_SANITIZE=1  skip the AddressSanitizer pass (quicker local runs)
+#   BV_SKIP_TSAN=1      skip the ThreadSanitizer pass
 #   BV_SKIP_FUZZ=1      skip the 60-second fuzzing of the panel's saved state
 #   BV_TEST_QT6=1       after the Qt 5 passes, build and test against Qt 6 too
 set -euo pipefail
@@ -29,6 +31,10 @@ if [ "${BV_SKIP_SANITIZE:-0}" != 1 ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     # The package test installs and links an uninstrumented consumer: not useful here.
     (cd "$asan" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 -LE package "$@")
+fi
+if [ "${BV_SKIP_TSAN:-0}" != 1 ]; then
+    echo "== Render tests with ThreadSanitizer ($build-tsan)"
+    BV_BUILD_DIR="$build-tsan" "$bv_root/scripts/tsan.sh" "$@"
 fi
 if [ "${BV_SKIP_FUZZ:-0}" != 1 ]; then
     bv_need_packages clang libclang-rt-14-dev

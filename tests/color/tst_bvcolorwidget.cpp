@@ -30,13 +30,21 @@ QRgb Reduced(QRgb rgb)
     return 0xff000000 | (rgb & 0xf0f0f0) | ((rgb & 0xf0f0f0) >> 4);
 }
 
+// The color space field of a saved state: big-endian, after the header.
+void PutColorSpace(QByteArray& state, qint32 colorSpace)
+{
+    char raw[4];
+    qToBigEndian(colorSpace, raw);
+    state.replace(38, 4, raw, 4);
+}
+
 QByteArray NewPanelState(qint32 colorSpace = 0)
 {
     QByteArray bytes = QByteArray::fromHex("00000022");
     for (const QChar ch : QStringLiteral("BVColorWidget 1.0"))
         bytes.append('\0').append(char(ch.unicode()));
     bytes += QByteArray(4, '\0');
-    qToBigEndian(colorSpace, bytes.data() + 38);
+    PutColorSpace(bytes, colorSpace);
     const QByteArray black = QByteArray::fromHex("01ffff0000000000000000");
     bytes += black + QByteArray::fromHex("01ffffffffffffffff0000");
     for (int i = 0; i < 8; ++i)
@@ -144,7 +152,7 @@ private Q_SLOTS:
         source.SetRecentColor(QColor::fromCmyk(5, 6, 7, 8));
         source.SetRecentColor(QColor());
         QByteArray state = source.Save();
-        qToBigEndian(qint32(colorSpace), state.data() + 38);
+        PutColorSpace(state, colorSpace);
 
         Panel panel;
         panel.Spaces()->setCurrentIndex(startSpace);
