@@ -64,5 +64,10 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
         -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DBV_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build "$qt6" -j2
     (cd "$qt6" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+    if [ "${BV_SKIP_TSAN:-0}" != 1 ]; then
+        # Qt 6 builds its tasks differently (moves, a tuple of arguments).
+        echo "== Render tests with ThreadSanitizer against Qt 6 ($qt6-tsan)"
+        BV_QT_MAJOR=6 BV_BUILD_DIR="$qt6-tsan" "$bv_root/scripts/tsan.sh" "$@"
+    fi
 fi
 echo "== All tests passed"
