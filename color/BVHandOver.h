@@ -52,22 +52,23 @@ inline void Release(const void* address)
 #endif
 }
 
-// While it lives, this thread's writes are not recorded.
-class IgnoreWrites {
+// While it lives, none of this thread's memory accesses are recorded (the
+// sanitizer ignores reads and writes alike).
+class IgnoreAccesses {
 public:
-    IgnoreWrites()
+    IgnoreAccesses()
     {
 #ifdef BV_HAND_OVER_TSAN
         AnnotateIgnoreWritesBegin(__FILE__, __LINE__);
 #endif
     }
-    ~IgnoreWrites()
+    ~IgnoreAccesses()
     {
 #ifdef BV_HAND_OVER_TSAN
         AnnotateIgnoreWritesEnd(__FILE__, __LINE__);
 #endif
     }
-    Q_DISABLE_COPY(IgnoreWrites)
+    Q_DISABLE_COPY(IgnoreAccesses)
 };
 
 } // namespace BVHandOverDetail
@@ -149,8 +150,8 @@ QFuture<BVHandOver<std::invoke_result_t<Job&>>> BVRunHandedOver(QThreadPool* poo
     using Result = std::invoke_result_t<Job&>;
     // Building the task also writes Qt's own bookkeeping, its vtable pointer
     // among it, after the job has been released; the pool thread reads it
-    // under the pool's lock. Those writes are Qt's business and stay unseen.
-    const BVHandOverDetail::IgnoreWrites qtTask;
+    // under the pool's lock. That is Qt's business and stays unseen.
+    const BVHandOverDetail::IgnoreAccesses qtTask;
     return QtConcurrent::run(pool, [held = BVHandOver<Job>(std::move(job))]() mutable {
         return BVHandOver<Result>(held.Value()());
     });
