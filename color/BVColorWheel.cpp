@@ -103,8 +103,8 @@ void BVColorWheelPrivate::StartRingRender()
         return;
     }
     const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
-    m_pRingWatcher->setFuture(BVRunHandedOver(QThreadPool::globalInstance(),
-        [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
+    m_pRingWatcher->setFuture(BVRunHandedOver(
+        QThreadPool::globalInstance(), [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
             return RenderRingImage(size, marker, ratio, margins);
         }));
     ++BVColorWheelTest::g_ringRenders;

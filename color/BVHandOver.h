@@ -73,8 +73,7 @@ public:
 
 } // namespace BVHandOverDetail
 
-template <typename T>
-class BVHandOver {
+template <typename T> class BVHandOver {
 public:
     // Qt default-constructs a task's result slot on the launching thread.
     BVHandOver() { BVHandOverDetail::Release(this); }
@@ -152,7 +151,6 @@ QFuture<BVHandOver<std::invoke_result_t<Job&>>> BVRunHandedOver(QThreadPool* poo
     // among it, after the job has been released; the pool thread reads it
     // under the pool's lock. That is Qt's business and stays unseen.
     const BVHandOverDetail::IgnoreAccesses qtTask;
-    return QtConcurrent::run(pool, [held = BVHandOver<Job>(std::move(job))]() mutable {
-        return BVHandOver<Result>(held.Value()());
-    });
+    return QtConcurrent::run(pool,
+        [held = BVHandOver<Job>(std::move(job))]() mutable { return BVHandOver<Result>(held.Value()()); });
 }
