@@ -3,7 +3,8 @@
 # under Xvfb for what needs a real window system, the installed-package and
 # Designer plugin checks, then the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer, the render tests with ThreadSanitizer, and a
-# minute of fuzzing. Does its own set-up. Extra arguments go to ctest.
+# minute of fuzzing; first it checks the sources against .clang-format. Does
+# its own set-up. Extra arguments go to ctest.
 #   BV_SKIP_SANITIZE=1  skip the AddressSanitizer pass (quicker local runs)
 #   BV_SKIP_TSAN=1      skip the ThreadSanitizer pass
 #   BV_SKIP_FUZZ=1      skip the 60-second fuzzing of the panel's saved state
@@ -11,7 +12,11 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-bv_need_packages "${bv_base_packages[@]}" xvfb xauth xkb-data
+bv_need_packages "${bv_base_packages[@]}" xvfb xauth xkb-data clang-format
+
+echo "== Source format (.clang-format)"
+(cd "$bv_root" && find color input containers include utils compat designer examples bench tools tests \
+    -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror)
 
 build="${BV_BUILD_DIR:-$bv_root/build-test}"
 echo "== Build and test ($build)"
