@@ -1,5 +1,6 @@
 #include "BVQtCompat.h"
 #include "EasySlider.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -54,23 +55,6 @@ struct RecordingParent : QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override { received.append(event->type()); }
 };
 
-// Sends through QApplication so an ignored event propagates to the parent.
-void Send(QWidget* w, QEvent::Type type, int x, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QPoint pos(x, w->height() / 2);
-    const Qt::MouseButtons held
-        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(
-        type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
-    QApplication::sendEvent(w, &event);
-}
-
-void SendHover(QWidget* w, QEvent::Type type)
-{
-    const auto event = BVQtCompat::NewHoverEvent(type, QPointF(5, 5));
-    QApplication::sendEvent(w, event.get());
-}
-
 } // namespace
 
 class tst_EasySlider : public QObject {
@@ -78,13 +62,6 @@ class tst_EasySlider : public QObject {
 
     RecordingStyle m_style;
     RecordingParent m_parent;
-
-    int Drawn(QWidget* slider)
-    {
-        m_style.drawn = 0;
-        slider->grab();
-        return m_style.drawn;
-    }
 
 private Q_SLOTS:
     void pressMapsOntoGroove_data();
@@ -94,38 +71,29 @@ private Q_SLOTS:
 
 void tst_EasySlider::pressMapsOntoGroove_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("popup");
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("offset"); // from the unnarrowed groove's left edge
     QTest::addColumn<int>("expected");
 
-    const QString plain;
-    const QString popup = QStringLiteral("PopupSlider");
-    const int left = Qt::LeftButton;
-    QTest::newRow("middle") << plain << left << 0 << 255 << 128 << 128;
-    QTest::newRow("right button") << plain << int(Qt::RightButton) << 0 << 255 << 128 << 128;
-    QTest::newRow("middle button") << plain << int(Qt::MiddleButton) << 0 << 255 << 128 << 128;
-    QTest::newRow("left of groove") << plain << left << 0 << 255 << -5 << 0;
-    QTest::newRow("first interior pixel") << plain << left << 0 << 255 << 1 << 1;
-    QTest::newRow("last interior pixel") << plain << left << 0 << 255 << 254 << 253;
-    QTest::newRow("on the right edge") << plain << left << 0 << 255 << 255 << 255;
-    QTest::newRow("rounds down") << plain << left << 0 << 100 << 3 << 1;
-    QTest::newRow("exact half rounds up") << plain << left << 0 << 100 << 32 << 13;
-    QTest::newRow("shifted range") << plain << left << 10 << 20 << 200 << 18;
-    QTest::newRow("minimum equals maximum") << plain << left << 7 << 7 << 100 << 7;
-    QTest::newRow("full int range") << plain << left << std::numeric_limits<int>::min()
+    // Pressed with the middle button; the right one is the drag's.
+    QTest::newRow("middle") << false << 0 << 255 << 128 << 128;
+    QTest::newRow("left of groove") << false << 0 << 255 << -5 << 0;
+    QTest::newRow("first interior pixel rounds up") << false << 0 << 255 << 1 << 1;
+    QTest::newRow("last interior pixel rounds down") << false << 0 << 255 << 254 << 253;
+    QTest::newRow("on the right edge") << false << 0 << 255 << 255 << 255;
+    QTest::newRow("exact half rounds up") << false << 0 << 100 << 32 << 13;
+    QTest::newRow("minimum equals maximum") << false << 7 << 7 << 100 << 7;
+    QTest::newRow("full int range") << false << std::numeric_limits<int>::min()
                                     << std::numeric_limits<int>::max() << 128 << 0;
-    QTest::newRow("popup: on narrowed left edge") << popup << left << 0 << 255 << 12 << 0;
-    QTest::newRow("popup: quarter") << popup << left << 0 << 255 << 70 << 64;
-    QTest::newRow("popup: on narrowed right edge") << popup << left << 0 << 255 << 243 << 255;
+    QTest::newRow("popup: quarter") << true << 0 << 255 << 70 << 64;
+    QTest::newRow("popup: on narrowed right edge") << true << 0 << 255 << 243 << 255;
 }
 
 void tst_EasySlider::pressMapsOntoGroove()
 {
-    QFETCH(QString, name);
-    QFETCH(int, button);
+    QFETCH(bool, popup);
     QFETCH(int, minimum);
     QFETCH(int, maximum);
     QFETCH(int, offset);
@@ -134,14 +102,14 @@ void tst_EasySlider::pressMapsOntoGroove()
     ProbeSlider slider(&m_style, nullptr);
     const QRect groove = slider.Groove();
     QCOMPARE(groove.width(), kGrooveWidth);
-    slider.setObjectName(name);
+    slider.setObjectName(popup ? QStringLiteral("PopupSlider") : QString());
     slider.setRange(minimum, maximum);
     // Start away from the expected value so a press that does nothing fails.
     const int start = expected == minimum ? maximum : minimum;
     slider.setValue(start);
     QSignalSpy changed(&slider, &QAbstractSlider::valueChanged);
 
-    QTest::mousePress(&slider, Qt::MouseButton(button), {}, QPoint(groove.left() + offset, 15));
+    QTest::mousePress(&slider, Qt::MiddleButton, {}, QPoint(groove.left() + offset, 15));
 
     QCOMPARE(slider.value(), expected);
     QCOMPARE(changed.count(), start == expected ? 0 : 1);
@@ -155,39 +123,51 @@ void tst_EasySlider::dragHoverAndPaint()
     slider.setRange(0, 255);
     slider.setValue(7);
     const int left = slider.Groove().left();
+    auto send = [&](QEvent::Type type, int x, Qt::MouseButton button = Qt::LeftButton) {
+        bvtest::SendMouse(&slider, type, QPoint(x, 15), button);
+    };
+    auto hover = [&](QEvent::Type type) {
+        QApplication::sendEvent(&slider, BVQtCompat::NewHoverEvent(type, QPointF(5, 5)).get());
+    };
+    auto drawn = [&]() {
+        m_style.drawn = 0;
+        slider.grab();
+        return m_style.drawn;
+    };
 
     // Without a press, moves and releases are the parent's.
-    Send(&slider, QEvent::MouseMove, left + 64);
-    Send(&slider, QEvent::MouseButtonRelease, left + 64);
+    send(QEvent::MouseMove, left + 64);
+    send(QEvent::MouseButtonRelease, left + 64);
     QCOMPARE(slider.value(), 7);
-    QCOMPARE(Drawn(&slider), Plain);
-    SendHover(&slider, QEvent::HoverEnter);
-    QCOMPARE(Drawn(&slider), Active);
+    QCOMPARE(drawn(), Plain);
+    hover(QEvent::HoverEnter);
+    QCOMPARE(drawn(), Active);
 
-    Send(&slider, QEvent::MouseButtonPress, left + 64, Qt::RightButton);
-    Send(&slider, QEvent::MouseMove, left + 128, Qt::RightButton);
+    send(QEvent::MouseButtonPress, left + 64, Qt::RightButton);
+    send(QEvent::MouseMove, left + 128, Qt::RightButton);
     QCOMPARE(slider.value(), 128);
-    QCOMPARE(Drawn(&slider), Pressed);
+    QCOMPARE(drawn(), Pressed);
     // Leaving the control while dragging pins the value and keeps the handle pressed.
-    SendHover(&slider, QEvent::HoverLeave);
-    Send(&slider, QEvent::MouseMove, slider.width() + 40, Qt::RightButton);
+    hover(QEvent::HoverLeave);
+    send(QEvent::MouseMove, slider.width() + 40, Qt::RightButton);
     QCOMPARE(slider.value(), 255);
-    QCOMPARE(Drawn(&slider), Pressed);
-    Send(&slider, QEvent::MouseButtonRelease, left + 10, Qt::RightButton);
+    QCOMPARE(drawn(), Pressed);
+    send(QEvent::MouseButtonRelease, left + 10, Qt::RightButton);
     QCOMPARE(slider.value(), 255);
-    QCOMPARE(Drawn(&slider), Plain);
+    QCOMPARE(drawn(), Plain);
 
     // The drag is over.
-    Send(&slider, QEvent::MouseMove, left + 64);
+    send(QEvent::MouseMove, left + 64);
     QCOMPARE(slider.value(), 255);
     const QList<QEvent::Type> stray { QEvent::MouseMove, QEvent::MouseButtonRelease, QEvent::MouseMove };
     QCOMPARE(m_parent.received, stray);
 
-    // Released over the control: highlighted, no longer pressed.
-    SendHover(&slider, QEvent::HoverEnter);
-    Send(&slider, QEvent::MouseButtonPress, 100);
-    Send(&slider, QEvent::MouseButtonRelease, 100);
-    QCOMPARE(Drawn(&slider), Active);
+    // A left press jumps too; released over the control: highlighted, no longer pressed.
+    hover(QEvent::HoverEnter);
+    send(QEvent::MouseButtonPress, left + 128);
+    QCOMPARE(slider.value(), 128);
+    send(QEvent::MouseButtonRelease, left + 128);
+    QCOMPARE(drawn(), Active);
 }
 
 QTEST_MAIN(tst_EasySlider)

@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QWidget>
 
 namespace bvtest {
 
@@ -53,6 +56,15 @@ QStringList MessageCatcher::Messages() const
 {
     QMutexLocker lock(&g_mutex);
     return g_messages;
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button)
+{
+    const Qt::MouseButtons held
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(
+        type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
+    QApplication::sendEvent(w, &event);
 }
 
 } // namespace bvtest

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QEvent>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
+
+class QWidget;
 
 namespace bvtest {
 
@@ -22,5 +26,9 @@ public:
 private:
     Q_DISABLE_COPY(MessageCatcher)
 };
+
+// Delivers a mouse event to w through QApplication, so an ignored one reaches
+// the parent. A move reports no button; presses and moves hold `button`.
+void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 
 } // namespace bvtest
