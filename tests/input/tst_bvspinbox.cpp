@@ -65,10 +65,8 @@ class tst_BVSpinBox : public QObject {
 private Q_SLOTS:
     void init();
     void tiedOnlyWhileOpenAndDestroyed();
-    void placement_data();
-    void placement();
-    void closes_data();
-    void closes();
+    void opensAndCloses_data();
+    void opensAndCloses();
 };
 
 void tst_BVSpinBox::init()
@@ -111,19 +109,29 @@ void tst_BVSpinBox::tiedOnlyWhileOpenAndDestroyed()
     QVERIFY(popup.isNull());
 }
 
-void tst_BVSpinBox::placement_data()
+// Where the popup opens, then how it closes: every close also happens with
+// the popup fitted to an edge of the screen.
+void tst_BVSpinBox::opensAndCloses_data()
 {
     QTest::addColumn<QString>("where");
     QTest::addColumn<QSize>("popupSize"); // invalid: the layout's size
-    QTest::newRow("near the bottom") << QStringLiteral("bottom") << QSize();
-    QTest::newRow("near the left edge") << QStringLiteral("left") << QSize(400, 30);
-    QTest::newRow("wider than the screen") << QStringLiteral("wide") << QSize(10000, 30);
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("near the bottom, Escape in the slider") << "bottom" << QSize() << "escape" << false;
+    QTest::newRow("near the left edge, click outside") << "left" << QSize(400, 30) << "click" << false;
+    QTest::newRow("mid-screen, left press on the button") << "mid" << QSize() << "press on button" << false;
+    QTest::newRow("wider than the screen, deactivated")
+        << "wide" << QSize(10000, 30) << "deactivate" << false;
+    QTest::newRow("mid-screen, deactivated, cursor on the button")
+        << "mid" << QSize() << "deactivate on button" << true;
 }
 
-void tst_BVSpinBox::placement()
+void tst_BVSpinBox::opensAndCloses()
 {
     QFETCH(QString, where);
     QFETCH(QSize, popupSize);
+    QFETCH(QString, how);
+    QFETCH(bool, staysOpen);
 
     Host host;
     QVERIFY(host.Show());
@@ -144,31 +152,9 @@ void tst_BVSpinBox::placement()
     const QRect box = host.BoxOnScreen(), popup = host.popup->geometry();
     const bool bottom = where == QLatin1String("bottom"), left = where == QLatin1String("left");
     QCOMPARE(bottom ? popup.bottom() : popup.top(), bottom ? area.bottom() : box.bottom() + 2);
-    QCOMPARE(left ? popup.left() : popup.right(),
-        left                                 ? area.left()
-            : where == QLatin1String("wide") ? area.right()
-                                             : box.right() - 1);
-}
+    const int right = where == QLatin1String("wide") ? area.right() : box.right() - 1;
+    QCOMPARE(left ? popup.left() : popup.right(), left ? area.left() : right);
 
-void tst_BVSpinBox::closes_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("staysOpen");
-    QTest::newRow("Escape in the slider") << QStringLiteral("escape") << false;
-    QTest::newRow("click outside") << QStringLiteral("click") << false;
-    QTest::newRow("left press on the button") << QStringLiteral("press on button") << false;
-    QTest::newRow("deactivated") << QStringLiteral("deactivate") << false;
-    QTest::newRow("deactivated, cursor on the button") << QStringLiteral("deactivate on button") << true;
-}
-
-void tst_BVSpinBox::closes()
-{
-    QFETCH(QString, how);
-    QFETCH(bool, staysOpen);
-
-    Host host;
-    QVERIFY(host.Show());
-    QVERIFY(host.Open());
     QSignalSpy toggled(host.button, &QPushButton::toggled);
     // Mouse events go to the window, so the toolkit's popup handling applies.
     QWindow* handle = host.window.windowHandle();
