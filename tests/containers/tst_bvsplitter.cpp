@@ -19,8 +19,11 @@ const QColor kBackground(10, 100, 200);
 const QColor kInverted(255 - 10, 255 - 100, 255 - 200);
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-// In a row of positions(), a step count that stands for SetPosition(delta).
-constexpr qint64 kSet = -1;
+// Step counts in a row of positions() that stand for SetPosition(delta), or
+// for a release delta pixels into the parent (100 wide, or empty) whose
+// press the strip never saw: the window system layer would drop it, so it
+// is handed over directly, as a host forwarding it would.
+constexpr qint64 kSet = -1, kRelease = -2, kReleaseEmpty = -3;
 
 // QCOMPARE on doubles is fuzzy; positions are checked to the last bit.
 quint64 Bits(double value)
@@ -82,8 +85,6 @@ private Q_SLOTS:
     void positions();
     void interaction_data();
     void interaction();
-    void releaseAppliesItsPoint_data();
-    void releaseAppliesItsPoint();
     void paint_data();
     void paint();
 };
@@ -119,6 +120,10 @@ void tst_BVSplitter::positions_data()
     // n * p beyond the int range: the grid index is pinned to INT_MAX.
     QTest::newRow("UINT_MAX steps") << 1.0 << -0.25 << qint64(UINT_MAX)
                                     << (double(INT_MAX) / UINT_MAX + 0.25) - 0.25 << 33;
+    QTest::newRow("release, no press seen") << 0.5 << 45.0 << kRelease << 0.45 << 29;
+    // An empty parent clips the strip away from any pointer.
+    QTest::newRow("release, empty parent, right of the origin") << 0.5 << 5.0 << kReleaseEmpty << 1.0 << -16;
+    QTest::newRow("release, empty parent, at the origin") << 0.5 << 0.0 << kReleaseEmpty << 0.0 << -16;
 }
 
 void tst_BVSplitter::positions()
@@ -130,7 +135,7 @@ void tst_BVSplitter::positions()
     QFETCH(int, x);
 
     QWidget parent;
-    parent.resize(100, 50);
+    parent.resize(steps == kReleaseEmpty ? 0 : 100, 50);
     BVSplitter splitter(Qt::Vertical, &parent);
     splitter.SetPosition(start);
     QList<quint64> emitted;
@@ -142,6 +147,8 @@ void tst_BVSplitter::positions()
 
     if (steps == kSet)
         splitter.SetPosition(delta);
+    else if (steps < 0)
+        bvtest::SendMouse(&splitter, QEvent::MouseButtonRelease, QPoint(int(delta) - splitter.x(), 25));
     else
         splitter.MoveSlider(delta, uint(steps));
 
@@ -234,33 +241,6 @@ void tst_BVSplitter::interaction()
     QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
     QCOMPARE(spy.count(), signals);
     QCOMPARE(scene.view->resizes, resizes + 1);
-}
-
-void tst_BVSplitter::releaseAppliesItsPoint_data()
-{
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<int>("along"); // in the parent
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("no press seen") << 200 << 90 << 0.45;
-    // A parent of width 0 clips the strip away from any pointer.
-    QTest::newRow("empty parent, right of the origin") << 0 << 5 << 1.0;
-    QTest::newRow("empty parent, at the origin") << 0 << 0 << 0.0;
-}
-
-void tst_BVSplitter::releaseAppliesItsPoint()
-{
-    QFETCH(int, extent);
-    QFETCH(int, along);
-    QFETCH(double, expected);
-
-    // The window system layer drops a release whose press it never saw, so
-    // it is handed to the strip directly, as a host forwarding it would.
-    QWidget parent;
-    parent.resize(extent, 100);
-    BVSplitter splitter(Qt::Vertical, &parent);
-    bvtest::SendMouse(&splitter, QEvent::MouseButtonRelease, QPoint(along - splitter.x(), 50));
-    QCOMPARE(Bits(splitter.GetPosition()), Bits(expected));
 }
 
 void tst_BVSplitter::paint_data()
