@@ -370,7 +370,6 @@ private Q_SLOTS:
         QTest::mouseRelease(wheel, Qt::LeftButton, {}, marker);
     }
 
-    // An invalid color reading as black is checked by the hardening test.
     void setColor_data()
     {
         QTest::addColumn<QColor>("before");
@@ -385,6 +384,7 @@ private Q_SLOTS:
         QTest::newRow("gray") << QColor::fromHsl(200, 90, 90) << QColor(100, 100, 100)
                               << QColor::fromHsl(0, 0, 100) << 1;
         QTest::newRow("alpha ignored") << held << QColor::fromHsl(30, 100, 50, 10) << held << 1;
+        QTest::newRow("invalid reads as black") << held << QColor() << QColor::fromHsl(0, 0, 0) << 1;
     }
 
     void setColor()

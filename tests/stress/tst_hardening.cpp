@@ -62,6 +62,7 @@ private Q_SLOTS:
 
     void wheelsDieWhileRendering()
     {
+        const bvtest::MessageCatcher messages;
         for (int i = 0; i < 200; ++i) {
             auto* wheel = new BVColorWheel;
             wheel->resize(120 + i % 50, 150);
@@ -72,6 +73,7 @@ private Q_SLOTS:
         }
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
+        QCOMPARE(messages.Messages(), QStringList());
     }
 
     void panelDeletedDuringDrag()
