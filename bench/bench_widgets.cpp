@@ -8,6 +8,7 @@
 #include <BVColorWheel.h>
 #include <BVColorWidget.h>
 
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -309,6 +310,29 @@ void ResizeBurst(benchmark::State& state)
     state.counters["triangle_renders"] = triangles / double(state.iterations());
 }
 
+// A lightness drag on the editor's slider, events handled between steps as
+// in a real drag: how many triangle renders the wheel starts per 100 steps.
+void EditorLightnessDrag(benchmark::State& state)
+{
+    BVColorWidget panel;
+    panel.show();
+    panel.findChild<QComboBox*>(QStringLiteral("m_pColorSpace"))->setCurrentIndex(1);
+    panel.SetForeground(QColor::fromHsl(200, 180, 60));
+    Settle();
+    auto* slider = panel.findChild<QAbstractSlider*>(QStringLiteral("m_pLightnessSlider"));
+    double triangles = 0;
+    for (auto _ : state) {
+        const int before = BVColorWheelTest::g_triangleRenders;
+        for (int step = 0; step < 100; ++step) {
+            slider->setValue(60 + (step < 50 ? step : 100 - step) * 2);
+            QCoreApplication::processEvents();
+        }
+        Settle();
+        triangles += BVColorWheelTest::g_triangleRenders - before;
+    }
+    state.counters["triangle_renders"] = triangles / double(state.iterations());
+}
+
 void Fast(benchmark::internal::Benchmark* bench)
 {
     bench->Repetitions(5)->ReportAggregatesOnly(true);
@@ -343,3 +367,4 @@ BENCHMARK(PickColorThroughput)->Unit(benchmark::kNanosecond)->Apply(Fast);
 BENCHMARK(PanelSave)->Unit(benchmark::kMicrosecond)->Apply(Fast);
 BENCHMARK(PanelRestore)->Unit(benchmark::kMicrosecond)->Apply(Fast);
 BENCHMARK(ResizeBurst)->Iterations(3)->Unit(benchmark::kMillisecond)->Apply(Fast);
+BENCHMARK(EditorLightnessDrag)->Iterations(3)->Unit(benchmark::kMillisecond)->Apply(Fast);

@@ -320,10 +320,14 @@ void BVColorWheel::SetColor(const QColor& color)
         hue = 0;
         saturation = 0;
     }
+    const bool newHue = hue != d->m_hue;
     d->m_hue = hue;
     d->m_lightness = lightness;
     d->m_saturation = saturation;
-    d->StartTriangleRender();
+    // The triangle image shows the hue alone: the panel pushes every edit
+    // back here, and a saturation or lightness drag must not keep the pool busy.
+    if (newHue)
+        d->StartTriangleRender();
     d->PlaceAngleMarker();
     d->UpdateTriangle();
     Q_EMIT ColorChanged();

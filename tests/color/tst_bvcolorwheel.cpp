@@ -37,6 +37,12 @@ QPoint Around(const QPointF& centre, double degrees, double radius)
 
 // A shown wheel inside a larger window, so the pointer can leave the wheel
 // without leaving the window.
+bool Settled(const BVColorWheel& wheel)
+{
+    const BVColorWheelTest::State state = Inspect(wheel);
+    return !state.ringBusy && !state.triangleBusy;
+}
+
 struct ShownWheel {
     explicit ShownWheel(const QSize& size = QSize(300, 300))
     {
@@ -45,7 +51,7 @@ struct ShownWheel {
         wheel->setGeometry(100, 50, size.width(), size.height());
         host.show();
     }
-    bool Settled() const { return !Inspect(*wheel).ringBusy && !Inspect(*wheel).triangleBusy; }
+    bool Settled() const { return ::Settled(*wheel); }
     bool Ready()
     {
         return QTest::qWaitForWindowExposed(&host) && QTest::qWaitFor([this] { return Settled(); });
@@ -376,15 +382,20 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("color");
         QTest::addColumn<QColor>("expected"); // HSL, opaque: QColor's equality compares both
         QTest::addColumn<int>("signals");
+        QTest::addColumn<bool>("render"); // of the triangle: only for a new hue
 
         const QColor held = QColor::fromHsl(30, 100, 50);
         const QColor red = QColor::fromHsl(0, 255, 128);
-        QTest::newRow("same color") << held << held << held << 0;
-        QTest::newRow("same color in RGB") << red << QColor(255, 0, 0) << red << 1;
+        QTest::newRow("same color") << held << held << held << 0 << false;
+        QTest::newRow("same color in RGB") << red << QColor(255, 0, 0) << red << 1 << false;
         QTest::newRow("gray") << QColor::fromHsl(200, 90, 90) << QColor(100, 100, 100)
-                              << QColor::fromHsl(0, 0, 100) << 1;
-        QTest::newRow("alpha ignored") << held << QColor::fromHsl(30, 100, 50, 10) << held << 1;
-        QTest::newRow("invalid reads as black") << held << QColor() << QColor::fromHsl(0, 0, 0) << 1;
+                              << QColor::fromHsl(0, 0, 100) << 1 << true;
+        QTest::newRow("alpha ignored") << held << QColor::fromHsl(30, 100, 50, 10) << held << 1 << false;
+        QTest::newRow("invalid reads as black") << held << QColor() << QColor::fromHsl(0, 0, 0) << 1 << true;
+        QTest::newRow("lightness only")
+            << held << QColor::fromHsl(30, 100, 200) << QColor::fromHsl(30, 100, 200) << 1 << false;
+        QTest::newRow("hue only") << held << QColor::fromHsl(31, 100, 50) << QColor::fromHsl(31, 100, 50) << 1
+                                  << true;
     }
 
     void setColor()
@@ -394,12 +405,16 @@ private Q_SLOTS:
         QFETCH(QColor, expected);
         QFETCH(int, signals);
 
+        QFETCH(bool, render);
+
         BVColorWheel wheel;
         wheel.SetColor(before);
+        QTRY_VERIFY(Settled(wheel));
         QSignalSpy spy(&wheel, &BVColorWheel::ColorChanged);
         wheel.SetColor(color);
         QCOMPARE(spy.count(), signals);
         QCOMPARE(wheel.GetColor(), expected);
+        QCOMPARE(Inspect(wheel).triangleBusy, render);
     }
 
     // Several resizes coalesce into one follow-up render; the images then
