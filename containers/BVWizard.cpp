@@ -80,7 +80,10 @@ void BVWizard::AddPage(QWidget* page)
     if (!page)
         return;
     const int index = d->m_pages.size();
-    if (!d->m_pageIndex.contains(page))
+    // A page keeps the index it was first added at, unless that widget is
+    // gone and this one was merely made at the same address.
+    const auto found = d->m_pageIndex.constFind(page);
+    if (found == d->m_pageIndex.constEnd() || d->m_pages.at(found.value()) != page)
         d->m_pageIndex.insert(page, index);
     d->m_pages.append(page);
     page->setVisible(false);
@@ -112,7 +115,7 @@ void BVWizard::SetPage(int index)
 void BVWizard::SetPage(QWidget* page)
 {
     const auto found = d->m_pageIndex.constFind(page);
-    if (found != d->m_pageIndex.constEnd())
+    if (found != d->m_pageIndex.constEnd() && d->m_pages.at(found.value()) == page)
         SetPage(found.value());
 }
 

@@ -19,7 +19,8 @@ public:
     void AddPage(QWidget* page);
     /// Shows the page at the index; an index out of range shows no page.
     void SetPage(int index);
-    /// Shows the page at the index where the widget was first added.
+    /// Shows the page at the index where the widget was first added; does
+    /// nothing for a widget never added (or one deleted since).
     void SetPage(QWidget* page);
     /// The page at the index, or null.
     QWidget* GetPage(int index) const;

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QtTest>
 
 namespace {
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void setPage_data();
     void setPage();
     void headerFooterAndOwnership();
+    void addressReused();
 };
 
 void tst_BVWizard::setPage_data()
@@ -142,6 +144,27 @@ void tst_BVWizard::headerFooterAndOwnership()
     // never showed still belongs to the host.
     QVERIFY(!b && !h1 && !h2 && !item && !left2 && !right);
     QCOMPARE(never->parentWidget(), &host);
+}
+
+// A widget made where a deleted page lived is a stranger until it is added.
+void tst_BVWizard::addressReused()
+{
+    alignas(QLabel) unsigned char storage[sizeof(QLabel)];
+    BVWizard wizard;
+    QLabel* page = new (storage) QLabel;
+    const auto destroy = qScopeGuard([&] { page->~QLabel(); });
+    QWidget* b = new QLabel(&wizard);
+    wizard.AddPage(page);
+    wizard.AddPage(b);
+    wizard.SetPage(1);
+    page->~QLabel();
+    page = new (storage) QLabel;
+    wizard.SetPage(page);
+    QCOMPARE(wizard.GetPageIndex(), 1);
+    wizard.AddPage(page);
+    wizard.SetPage(page);
+    QCOMPARE(wizard.GetPageIndex(), 2);
+    QCOMPARE(wizard.GetPage(), page);
 }
 
 QTEST_MAIN(tst_BVWizard)
