@@ -135,7 +135,7 @@ void BVColorWheelPrivate::OnRingRendered()
 {
     // A stale result is still installed; the follow-up replaces it.
     m_ringBusy = false;
-    m_ringPixmap = QPixmap::fromImage(m_pRingWatcher->result().Value());
+    m_ringPixmap = QPixmap::fromImage(std::move(m_pRingWatcher->result().Value()));
     if (m_ringPending)
         StartRingRender();
     m_pAngleMarker->setVisible(!m_ringPixmap.isNull());
@@ -146,7 +146,7 @@ void BVColorWheelPrivate::OnRingRendered()
 void BVColorWheelPrivate::OnTriangleRendered()
 {
     m_triangleBusy = false;
-    const std::shared_ptr<TriangleBuffers> result = m_pTriangleWatcher->result().Value();
+    const std::shared_ptr<TriangleBuffers> result = std::move(m_pTriangleWatcher->result().Value());
     QImage outgoing = std::move(m_triangleImage);
     m_triangleImage = std::move(result->image);
     // Same format: the pixmap shares the buffer, no copy on this thread.

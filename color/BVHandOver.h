@@ -138,19 +138,22 @@ private:
         BVHandOverDetail::Release(this);
     }
 
-    T m_value;
+    T m_value {};
 };
+
+/// The value a job hands back: what it returns, by value.
+template <typename Job> using BVHandOverResult = BVHandOver<std::decay_t<std::invoke_result_t<Job&>>>;
 
 /// Runs `job` (a callable without arguments) in `pool` with QtConcurrent::run.
 /// The job is copied now; it and its result cross threads as BVHandOver values.
-template <typename Job>
-QFuture<BVHandOver<std::invoke_result_t<Job&>>> BVRunHandedOver(QThreadPool* pool, Job job)
+template <typename Job> QFuture<BVHandOverResult<Job>> BVRunHandedOver(QThreadPool* pool, Job job)
 {
-    using Result = std::invoke_result_t<Job&>;
-    // Building the task also writes Qt's own bookkeeping, its vtable pointer
-    // among it, after the job has been released; the pool thread reads it
-    // under the pool's lock. That is Qt's business and stays unseen.
+    auto task = [held = BVHandOver<Job>(std::move(job))]() mutable {
+        return BVHandOverResult<Job>(held.Value()());
+    };
+    // The pool thread reads Qt's task object (its vtable pointer first) before
+    // the job inside can announce anything; Qt orders that read with the
+    // pool's lock. So the task is built unseen: Qt's business, not ours.
     const BVHandOverDetail::IgnoreAccesses qtTask;
-    return QtConcurrent::run(pool,
-        [held = BVHandOver<Job>(std::move(job))]() mutable { return BVHandOver<Result>(held.Value()()); });
+    return QtConcurrent::run(pool, std::move(task));
 }

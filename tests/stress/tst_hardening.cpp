@@ -149,6 +149,9 @@ private Q_SLOTS:
         BVColorWidget copy;
         QVERIFY(copy.Restore(state));
         QCOMPARE(copy.Save(), state);
+        // And the panel still takes a valid color afterwards.
+        panel.SetForeground(QColor(12, 34, 56));
+        QCOMPARE(panel.GetForeground(), QColor(12, 34, 56));
         QCOMPARE(messages.Messages(), QStringList());
     }
 
