@@ -298,13 +298,13 @@ void ResizeBurst(benchmark::State& state)
     double rings = 0;
     double triangles = 0;
     for (auto _ : state) {
-        const int ringsBefore = BVColorWheelTest::g_ringRenders;
-        const int trianglesBefore = BVColorWheelTest::g_triangleRenders;
+        const BVColorWheelTest::State before = BVColorWheelTest::Inspect(wheel);
         for (int i = 0; i < 100; ++i)
             wheel.resize(400 + i, 400 + i);
         Settle();
-        rings += BVColorWheelTest::g_ringRenders - ringsBefore;
-        triangles += BVColorWheelTest::g_triangleRenders - trianglesBefore;
+        const BVColorWheelTest::State after = BVColorWheelTest::Inspect(wheel);
+        rings += after.ringRenders - before.ringRenders;
+        triangles += after.triangleRenders - before.triangleRenders;
     }
     state.counters["ring_renders"] = rings / double(state.iterations());
     state.counters["triangle_renders"] = triangles / double(state.iterations());
@@ -320,15 +320,16 @@ void EditorLightnessDrag(benchmark::State& state)
     panel.SetForeground(QColor::fromHsl(200, 180, 60));
     Settle();
     auto* slider = panel.findChild<QAbstractSlider*>(QStringLiteral("m_pLightnessSlider"));
+    const auto* wheel = panel.findChild<BVColorWheel*>(QStringLiteral("m_pColorWheel"));
     double triangles = 0;
     for (auto _ : state) {
-        const int before = BVColorWheelTest::g_triangleRenders;
+        const int before = BVColorWheelTest::Inspect(*wheel).triangleRenders;
         for (int step = 0; step < 100; ++step) {
             slider->setValue(60 + (step < 50 ? step : 100 - step) * 2);
             QCoreApplication::processEvents();
         }
         Settle();
-        triangles += BVColorWheelTest::g_triangleRenders - before;
+        triangles += BVColorWheelTest::Inspect(*wheel).triangleRenders - before;
     }
     state.counters["triangle_renders"] = triangles / double(state.iterations());
 }

@@ -17,15 +17,9 @@
 
 #include <cmath>
 #include <memory>
-
-namespace BVColorWheelTest {
-std::atomic<int> g_ringRenders { 0 };
-std::atomic<int> g_triangleRenders { 0 };
-} // namespace BVColorWheelTest
+#include <utility>
 
 namespace {
-
-constexpr double kTwoThirdsPi = 2.0943951023931953;
 
 // How long an idle wheel keeps its spare triangle buffers.
 constexpr int kSpareLifeMs = 2000;
@@ -38,6 +32,62 @@ bool MarkerContains(const QWidget* marker, const QPoint& pos)
     area.addEllipse(QRectF(0, 0, 22, 22).adjusted(2, 2, -2, -2));
     return area.contains(QPointF(marker->mapFromParent(pos)));
 }
+
+template <typename T> using RenderWatcher = QFutureWatcher<BVHandOver<T>>;
+
+// The rule both images follow: at most one render in flight; a request
+// meanwhile only marks one follow-up. `makeJob` runs only when a render
+// really starts, with the parameters current then. Counts what it starts.
+template <typename T, typename MakeJob>
+void RequestRender(bool& busy, bool& pending, RenderWatcher<T>* watcher, int& started, MakeJob makeJob)
+{
+    if (busy) {
+        pending = true;
+        return;
+    }
+    watcher->setFuture(BVRunHandedOver(QThreadPool::globalInstance(), makeJob()));
+    ++started;
+    busy = true;
+    pending = false;
+}
+
+// Every result is installed, even a stale one: the follow-up, started after
+// it with the parameters current now, replaces it.
+template <typename T, typename Install, typename Restart>
+void FinishRender(bool& busy, bool pending, RenderWatcher<T>* watcher, Install install, Restart restart)
+{
+    busy = false;
+    install(std::move(watcher->result().Value()));
+    if (pending)
+        restart();
+}
+
+// The triangle's buffers between renders. A drag renders many images of one
+// size; handing the last render's layers and the replaced image to the next
+// one repaints the same memory instead of touching fresh pages every time.
+class TriangleSpares {
+public:
+    /// Takes a finished render: its image becomes the shown one, and the
+    /// image shown until now and the render's layers become spares.
+    const QImage& Install(TriangleBuffers&& result)
+    {
+        QImage outgoing = std::move(m_shown);
+        m_shown = std::move(result.image);
+        // Someone may still hold a copy of the old pixmap: then it is not ours.
+        m_spares.image = outgoing.isDetached() ? std::move(outgoing) : QImage();
+        m_spares.black = std::move(result.black);
+        m_spares.white = std::move(result.white);
+        return m_shown;
+    }
+    /// The spares, for the next render; none are left behind.
+    TriangleBuffers Take() { return std::exchange(m_spares, TriangleBuffers()); }
+    void Release() { m_spares = TriangleBuffers(); }
+
+private:
+    // Shares the shown pixmap's buffer, which becomes a spare once replaced.
+    QImage m_shown;
+    TriangleBuffers m_spares;
+};
 
 } // namespace
 
@@ -57,9 +107,8 @@ public:
     void PlaceAngleMarker();
     void UpdateTriangle();
 
+    WheelGeometry Geometry() const { return WheelGeometry(m_size, m_markerSize, 1, m_margins); }
     int HueAt(const QPoint& pos) const;
-    QPainterPath RingPath() const;
-    QPainterPath TrianglePath() const;
     void StartDrag(QToolButton* marker)
     {
         m_dragging = true;
@@ -85,59 +134,43 @@ public:
     bool m_dragging = false;
     QToolButton* m_pDragTarget = nullptr;
     // The pool returns images: a QPixmap is made only here, on the GUI thread.
-    QFutureWatcher<BVHandOver<QImage>>* m_pRingWatcher = nullptr;
-    QFutureWatcher<BVHandOver<std::shared_ptr<TriangleBuffers>>>* m_pTriangleWatcher = nullptr;
-    // Buffers moved into the next triangle render, so that a drag repaints
-    // the same memory rather than touching fresh pages for every image. They
-    // pass between threads only as the job's argument and result.
-    TriangleBuffers m_spares;
-    // Shares m_trianglePixmap's buffer, which becomes a spare once replaced.
-    QImage m_triangleImage;
+    RenderWatcher<QImage>* m_pRingWatcher = nullptr;
+    RenderWatcher<std::shared_ptr<TriangleBuffers>>* m_pTriangleWatcher = nullptr;
+    TriangleSpares m_spares;
     QTimer* m_pSpareTimer = nullptr;
+    int m_ringRenders = 0;
+    int m_triangleRenders = 0;
 };
 
 void BVColorWheelPrivate::StartRingRender()
 {
-    if (m_ringBusy) {
-        m_ringPending = true;
-        return;
-    }
-    const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
-    m_pRingWatcher->setFuture(BVRunHandedOver(
-        QThreadPool::globalInstance(), [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
+    RequestRender(m_ringBusy, m_ringPending, m_pRingWatcher, m_ringRenders, [this] {
+        const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
+        return [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
             return RenderRingImage(size, marker, ratio, margins);
-        }));
-    ++BVColorWheelTest::g_ringRenders;
-    m_ringBusy = true;
-    m_ringPending = false;
+        };
+    });
 }
 
 void BVColorWheelPrivate::StartTriangleRender()
 {
-    if (m_triangleBusy) {
-        m_trianglePending = true;
-        return;
-    }
-    const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
-    auto buffers = std::make_shared<TriangleBuffers>(std::move(m_spares));
-    m_spares = TriangleBuffers();
-    m_pTriangleWatcher->setFuture(BVRunHandedOver(QThreadPool::globalInstance(),
-        [buffers, size = m_size, marker = m_markerSize, hue = m_hue, ratio, margins = m_margins] {
+    RequestRender(m_triangleBusy, m_trianglePending, m_pTriangleWatcher, m_triangleRenders, [this] {
+        const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
+        // Shared, so the buffers stay alive for the job whatever becomes of the wheel.
+        auto buffers = std::make_shared<TriangleBuffers>(m_spares.Take());
+        return [buffers, size = m_size, marker = m_markerSize, hue = m_hue, ratio, margins = m_margins] {
             RenderTriangleInto(*buffers, size, marker, hue, ratio, margins);
             return buffers;
-        }));
-    ++BVColorWheelTest::g_triangleRenders;
-    m_triangleBusy = true;
-    m_trianglePending = false;
+        };
+    });
 }
 
 void BVColorWheelPrivate::OnRingRendered()
 {
-    // A stale result is still installed; the follow-up replaces it.
-    m_ringBusy = false;
-    m_ringPixmap = QPixmap::fromImage(std::move(m_pRingWatcher->result().Value()));
-    if (m_ringPending)
-        StartRingRender();
+    FinishRender(
+        m_ringBusy, m_ringPending, m_pRingWatcher,
+        [this](QImage&& image) { m_ringPixmap = QPixmap::fromImage(std::move(image)); },
+        [this] { StartRingRender(); });
     m_pAngleMarker->setVisible(!m_ringPixmap.isNull());
     PlaceAngleMarker();
     m_pWheel->update();
@@ -145,19 +178,14 @@ void BVColorWheelPrivate::OnRingRendered()
 
 void BVColorWheelPrivate::OnTriangleRendered()
 {
-    m_triangleBusy = false;
-    const std::shared_ptr<TriangleBuffers> result = std::move(m_pTriangleWatcher->result().Value());
-    QImage outgoing = std::move(m_triangleImage);
-    m_triangleImage = std::move(result->image);
-    // Same format: the pixmap shares the buffer, no copy on this thread.
-    m_trianglePixmap = QPixmap::fromImage(m_triangleImage);
-    // Someone may still hold a copy of the old pixmap: then it is not ours.
-    m_spares.image = outgoing.isDetached() ? std::move(outgoing) : QImage();
-    m_spares.black = std::move(result->black);
-    m_spares.white = std::move(result->white);
-    m_pSpareTimer->start();
-    if (m_trianglePending)
-        StartTriangleRender();
+    FinishRender(
+        m_triangleBusy, m_trianglePending, m_pTriangleWatcher,
+        [this](std::shared_ptr<TriangleBuffers>&& result) {
+            // Same format: the pixmap shares the buffer, no copy on this thread.
+            m_trianglePixmap = QPixmap::fromImage(m_spares.Install(std::move(*result)));
+            m_pSpareTimer->start();
+        },
+        [this] { StartTriangleRender(); });
     m_pColorMarker->setVisible(!m_trianglePixmap.isNull());
     UpdateTriangle();
     m_pWheel->update();
@@ -173,7 +201,7 @@ void BVColorWheelPrivate::UpdateSize(const QSize& size)
 void BVColorWheelPrivate::PlaceAngleMarker()
 {
     const int inset = m_markerSize / 2;
-    const QRect track = WheelRect(m_size, 1, m_margins).adjusted(inset, inset, -inset, -inset);
+    const QRect track = Geometry().wheel.adjusted(inset, inset, -inset, -inset);
     const double theta = m_hue * M_PI / 180.0;
     const double a = track.width() * 0.5;
     const double b = track.height() * 0.5;
@@ -184,16 +212,7 @@ void BVColorWheelPrivate::PlaceAngleMarker()
 
 void BVColorWheelPrivate::UpdateTriangle()
 {
-    const QRect wheel = WheelRect(m_size, 1, m_margins);
-    const int m = m_markerSize;
-    const double a = (wheel.width() - 2 * m) / 2.0;
-    const double b = (wheel.height() - 2 * m) / 2.0;
-    const QPointF centre(wheel.left() + m + a, wheel.top() + m + b);
-    const double theta = m_hue * M_PI / 180.0;
-    for (int j = 0; j < 3; ++j) {
-        m_triangle[j] = QPointF(centre.x() + std::cos(theta + j * kTwoThirdsPi) * a,
-            centre.y() + std::sin(theta + j * kTwoThirdsPi) * b);
-    }
+    m_triangle = Geometry().Triangle(m_hue);
     const QPointF& pure = m_triangle[0];
     const QPointF& white = m_triangle[1];
     const QPointF& black = m_triangle[2];
@@ -214,34 +233,10 @@ void BVColorWheelPrivate::UpdateTriangle()
 
 int BVColorWheelPrivate::HueAt(const QPoint& pos) const
 {
-    const QPointF centre = WheelRect(m_size, 1, m_margins).center();
+    const QPointF centre = Geometry().wheel.center();
     // QLineF::angle turns counter-clockwise on screen; hues turn clockwise.
     const double angle = QLineF(centre, QPointF(pos)).angle();
     return (360 - int(angle)) % 360;
-}
-
-QPainterPath BVColorWheelPrivate::RingPath() const
-{
-    const QRect wheel = WheelRect(m_size, 1, m_margins);
-    const QRect local(0, 0, wheel.width(), wheel.height());
-    const int m = m_markerSize;
-    QPainterPath outer;
-    outer.addEllipse(local);
-    QPainterPath inner;
-    inner.addEllipse(local.adjusted(m, m, -m, -m));
-    QPainterPath ring = outer.subtracted(inner);
-    ring.translate(wheel.topLeft());
-    return ring;
-}
-
-QPainterPath BVColorWheelPrivate::TrianglePath() const
-{
-    QPainterPath path;
-    path.moveTo(m_triangle[0]);
-    path.lineTo(m_triangle[1]);
-    path.lineTo(m_triangle[2]);
-    path.lineTo(m_triangle[0]);
-    return path;
 }
 
 BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
@@ -256,6 +251,8 @@ BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
     state.triangleBusy = d->m_triangleBusy;
     state.trianglePending = d->m_trianglePending;
     state.dragging = d->m_dragging;
+    state.ringRenders = d->m_ringRenders;
+    state.triangleRenders = d->m_triangleRenders;
     return state;
 }
 
@@ -266,12 +263,12 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     d->m_pAngleMarker = new QToolButton(this);
     d->m_pColorMarker = new QToolButton(this);
     d->m_triangle = QVector<QPointF>(3, QPointF(0, 0));
-    d->m_pRingWatcher = new QFutureWatcher<BVHandOver<QImage>>(this);
-    d->m_pTriangleWatcher = new QFutureWatcher<BVHandOver<std::shared_ptr<TriangleBuffers>>>(this);
+    d->m_pRingWatcher = new RenderWatcher<QImage>(this);
+    d->m_pTriangleWatcher = new RenderWatcher<std::shared_ptr<TriangleBuffers>>(this);
     d->m_pSpareTimer = new QTimer(this);
     d->m_pSpareTimer->setSingleShot(true);
     d->m_pSpareTimer->setInterval(kSpareLifeMs);
-    connect(d->m_pSpareTimer, &QTimer::timeout, this, [this] { d->m_spares = TriangleBuffers(); });
+    connect(d->m_pSpareTimer, &QTimer::timeout, this, [this] { d->m_spares.Release(); });
     connect(d->m_pRingWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnRingRendered(); });
     connect(d->m_pTriangleWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnTriangleRendered(); });
     d->m_size = size();
@@ -351,7 +348,8 @@ void BVColorWheel::mousePressEvent(QMouseEvent* event)
             return;
         }
         // The ring wins where the color marker overlaps it.
-        if (d->RingPath().contains(QPointF(pos))) {
+        const WheelGeometry geometry = d->Geometry();
+        if (geometry.Ring().translated(geometry.wheel.topLeft()).contains(QPointF(pos))) {
             const int hue = d->HueAt(pos);
             if (hue != d->m_hue) {
                 d->m_hue = hue;
@@ -370,7 +368,7 @@ void BVColorWheel::mousePressEvent(QMouseEvent* event)
         d->StartDrag(d->m_pColorMarker);
         return;
     }
-    if (d->TrianglePath().contains(QPointF(pos))) {
+    if (TrianglePath(d->m_triangle).contains(QPointF(pos))) {
         const QPoint picked = PickColor(d->m_triangle, pos);
         if (picked.x() != d->m_lightness || picked.y() != d->m_saturation) {
             d->m_lightness = picked.x();

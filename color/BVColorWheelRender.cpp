@@ -69,6 +69,18 @@ void PaintCornerLayer(QImage& layer, const QSize& size, const QPainterPath& path
     painter.fillPath(path, Ramp(corner, toward2, color));
 }
 
+// The triangle inscribed in the ellipse of half-axes a, b around centre:
+// corner 0 at the hue's angle, then white and black a third of a turn apart.
+QVector<QPointF> Corners(const QPointF& centre, double a, double b, int hue)
+{
+    const double theta = hue * M_PI / 180.0;
+    QVector<QPointF> v(3);
+    for (int j = 0; j < 3; ++j)
+        v[j] = QPointF(centre.x() + std::cos(theta + j * kTwoThirdsPi) * a,
+            centre.y() + std::sin(theta + j * kTwoThirdsPi) * b);
+    return v;
+}
+
 } // namespace
 
 QRect WheelRect(const QSize& size, int scale, const QMargins& margins)
@@ -89,11 +101,53 @@ QRect WheelRect(const QSize& size, int scale, const QMargins& margins)
     return square;
 }
 
+WheelGeometry::WheelGeometry(const QSize& size, int markerSize, int scale, const QMargins& margins)
+    : wheel(WheelRect(size, scale, margins))
+    , ringWidth(markerSize * scale)
+{ }
+
+QPainterPath WheelGeometry::Ring() const
+{
+    const QRect local(0, 0, wheel.width(), wheel.height());
+    QPainterPath outer;
+    outer.addEllipse(local);
+    QPainterPath inner;
+    inner.addEllipse(local.adjusted(ringWidth, ringWidth, -ringWidth, -ringWidth));
+    return outer.subtracted(inner);
+}
+
+QVector<QPointF> WheelGeometry::Triangle(int hue) const
+{
+    const QSize inner = Inner();
+    const double a = inner.width() / 2.0;
+    const double b = inner.height() / 2.0;
+    return Corners(QPointF(wheel.left() + ringWidth + a, wheel.top() + ringWidth + b), a, b, hue);
+}
+
+QVector<QPointF> WheelGeometry::InnerTriangle(int hue) const
+{
+    const QSize inner = Inner();
+    const double a = inner.width() / 2.0;
+    const double b = inner.height() / 2.0;
+    return Corners(QPointF(a, b), a, b, hue);
+}
+
+QPainterPath TrianglePath(const QVector<QPointF>& vertices)
+{
+    QPainterPath path;
+    path.moveTo(vertices[0]);
+    path.lineTo(vertices[1]);
+    path.lineTo(vertices[2]);
+    path.lineTo(vertices[0]);
+    return path;
+}
+
 QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMargins& margins)
 {
     if (TooLargeToRender(size, ratio))
         return QImage();
-    const QRect rect = WheelRect(size, ratio, margins);
+    const WheelGeometry geometry(size, markerSize, ratio, margins);
+    const QRect& rect = geometry.wheel;
     if (!rect.isValid() || rect.isEmpty())
         return QImage();
 
@@ -106,20 +160,12 @@ QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMarg
         position = qMax(0.0, position - 0.05);
     }
 
-    const QRect local(0, 0, rect.width(), rect.height());
-    const int width = markerSize * ratio;
-    QPainterPath outer;
-    outer.addEllipse(local);
-    QPainterPath inner;
-    inner.addEllipse(local.adjusted(width, width, -width, -width));
-    const QPainterPath ring = outer.subtracted(inner);
-
     QImage image = TransparentImage(size * ratio);
     {
         QPainter painter(&image);
         painter.translate(rect.topLeft());
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(ring, gradient);
+        painter.fillPath(geometry.Ring(), gradient);
     }
     image.setDevicePixelRatio(ratio);
     return image;
@@ -144,28 +190,15 @@ void RenderTriangleInto(
         buffers = TriangleBuffers();
         return;
     }
-    const QRect rect = WheelRect(size, ratio, margins);
-    const int ring = markerSize * ratio;
-    const QSize inner(rect.width() - 2 * ring, rect.height() - 2 * ring);
+    const WheelGeometry geometry(size, markerSize, ratio, margins);
+    const QSize inner = geometry.Inner();
     if (!inner.isValid() || inner.isEmpty()) {
         buffers = TriangleBuffers();
         return;
     }
 
-    const double a = inner.width() / 2.0;
-    const double b = inner.height() / 2.0;
-    const double theta = hue * M_PI / 180.0;
-    QPointF v[3];
-    for (int j = 0; j < 3; ++j)
-        v[j]
-            = QPointF(a + std::cos(theta + j * kTwoThirdsPi) * a, b + std::sin(theta + j * kTwoThirdsPi) * b);
-
-    QPainterPath path;
-    path.moveTo(v[0]);
-    path.lineTo(v[1]);
-    path.lineTo(v[2]);
-    path.lineTo(v[0]);
-
+    const QVector<QPointF> v = geometry.InnerTriangle(hue);
+    const QPainterPath path = TrianglePath(v);
     PaintCornerLayer(buffers.black, inner, path, v[2], v[0], v[1], Qt::black);
     PaintCornerLayer(buffers.white, inner, path, v[1], v[0], v[2], Qt::white);
 
@@ -174,7 +207,8 @@ void RenderTriangleInto(
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(rect.left() + ring, rect.top() + ring);
+        painter.translate(
+            geometry.wheel.left() + geometry.ringWidth, geometry.wheel.top() + geometry.ringWidth);
         painter.fillPath(path, Ramp(v[0], v[1], pure));
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillPath(path, Ramp(v[0], v[2], pure));

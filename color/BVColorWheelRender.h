@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QMargins>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPoint>
 #include <QPointF>
@@ -15,14 +16,34 @@
 #include <QSize>
 #include <QVector>
 
-#include <atomic>
-
 class BVColorWheel;
 
 /// The square that holds the ring: the largest square inside the margins,
 /// centred there, and never left of the left margin nor above the top margin.
 /// Scale is 1 for widget coordinates, the device pixel ratio for device pixels.
 QRect WheelRect(const QSize& size, int scale, const QMargins& margins);
+
+/// Where the ring and the triangle lie for one size, marker size, scale and
+/// margins. Painting, picking and the renders all read it, so they cannot
+/// disagree; it is a plain value, safe to copy into a pool job.
+struct WheelGeometry {
+    WheelGeometry(const QSize& size, int markerSize, int scale, const QMargins& margins);
+
+    /// The ring's outline relative to the wheel square's top-left.
+    QPainterPath Ring() const;
+    /// The square inside the ring, which holds the triangle, at this scale.
+    QSize Inner() const { return QSize(wheel.width() - 2 * ringWidth, wheel.height() - 2 * ringWidth); }
+    /// The corners (hue, white, black) for `hue`, in the coordinates `wheel` is in.
+    QVector<QPointF> Triangle(int hue) const;
+    /// The same corners relative to the inner square's top-left.
+    QVector<QPointF> InnerTriangle(int hue) const;
+
+    QRect wheel;
+    int ringWidth;
+};
+
+/// The closed outline through the corners, in their order.
+QPainterPath TrianglePath(const QVector<QPointF>& vertices);
 
 /// Hue ring, `markerSize` logical pixels wide, at size × ratio device pixels
 /// tagged with the ratio. Null when the square inside the margins is empty,
@@ -59,12 +80,8 @@ QPixmap MakeMarkerIcon(const QSize& size, int ratio);
 /// triangle (hue, white, black); (-1, -1) unless there are three vertices.
 QPoint PickColor(const QVector<QPointF>& vertices, const QPoint& pos);
 
-// Hooks for the project's own tests; not part of the library's API.
+// Hooks for the project's own tests and benchmarks; not part of the library's API.
 namespace BVColorWheelTest {
-
-// Renders launched by any wheel in this process, counted on the GUI thread.
-extern std::atomic<int> g_ringRenders;
-extern std::atomic<int> g_triangleRenders;
 
 struct State {
     QPixmap ring;
@@ -75,6 +92,9 @@ struct State {
     bool triangleBusy = false;
     bool trianglePending = false;
     bool dragging = false;
+    // Renders this wheel has launched so far.
+    int ringRenders = 0;
+    int triangleRenders = 0;
 };
 State Inspect(const BVColorWheel& wheel);
 

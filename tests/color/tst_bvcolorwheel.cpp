@@ -435,11 +435,11 @@ private Q_SLOTS:
         QCOMPARE(angle->icon().availableSizes(),
             QList<QSize>({ QSize(22, 22) * BVQtCompat::IntegerDevicePixelRatio(angle) }));
 
-        const int rings = BVColorWheelTest::g_ringRenders;
-        const int triangles = BVColorWheelTest::g_triangleRenders;
+        const BVColorWheelTest::State before = Inspect(*wheel);
         const auto renders = [&] {
+            const BVColorWheelTest::State now = Inspect(*wheel);
             return qMakePair(
-                BVColorWheelTest::g_ringRenders - rings, BVColorWheelTest::g_triangleRenders - triangles);
+                now.ringRenders - before.ringRenders, now.triangleRenders - before.triangleRenders);
         };
         // No event loop runs between the resizes, so the first render cannot
         // have been taken in yet.
