@@ -1,5 +1,6 @@
 #include "BVColorControl.h"
 
+#include "BVColorMath.h"
 #include "SetButtonColor.h"
 
 #include <QCoreApplication>
@@ -97,12 +98,7 @@ public:
 
 void BVColorControlPrivate::ShowColor(QToolButton* swatch, const QColor& color) const
 {
-    if (m_mode == BVColorControl::Grayscale) {
-        const int gray = qGray(color.rgb());
-        SetButtonColor(swatch, QColor(gray, gray, gray));
-    } else {
-        SetButtonColor(swatch, color);
-    }
+    SetButtonColor(swatch, m_mode == BVColorControl::Grayscale ? BVColorMath::ToGray(color) : color);
 }
 
 BVColorControl::BVColorControl(QWidget* parent)

@@ -1,5 +1,6 @@
 #include "BVColorEditor.h"
 
+#include "BVColorMath.h"
 #include "EasySlider.h"
 #include "SmartSpinBox.h"
 
@@ -69,16 +70,6 @@ QGradientStops LightnessRamp()
     return { { 0.0, QColor(0, 0, 0) }, { 1.0, QColor(255, 255, 255) } };
 }
 
-// The toolkit's HSL triple, with a hueless color shown as hue 0 and no saturation.
-void GetHsl(const QColor& color, int* h, int* s, int* l)
-{
-    color.getHsl(h, s, l);
-    if (*h == -1) {
-        *h = 0;
-        *s = 0;
-    }
-}
-
 void SetupRow(QWidget* page, QGridLayout* gridLayout, int row, QLabel*& label, const QString& labelName,
     EasySlider*& slider, const QString& sliderName, SmartSpinBox*& field, const QString& fieldName,
     int maximum, int base = 10)
@@ -122,27 +113,38 @@ void Tie(EasySlider* slider, SmartSpinBox* field)
 
 } // namespace
 
-void RGBColorEditorForm::SetupUi(QWidget* RGBColorEditor)
+void RGBColorEditorForm::SetupUi(QWidget* page, bool web)
 {
-    SetupPage(RGBColorEditor, QStringLiteral("RGBColorEditor"), gridLayout);
-    SetupRow(RGBColorEditor, gridLayout, 0, label, QStringLiteral("label"), m_pRedSlider,
-        QStringLiteral("m_pRedSlider"), m_pRed, QStringLiteral("m_pRed"), 255);
-    SetupRow(RGBColorEditor, gridLayout, 1, label_2, QStringLiteral("label_2"), m_pGreenSlider,
-        QStringLiteral("m_pGreenSlider"), m_pGreen, QStringLiteral("m_pGreen"), 255);
-    SetupRow(RGBColorEditor, gridLayout, 2, label_3, QStringLiteral("label_3"), m_pBlueSlider,
-        QStringLiteral("m_pBlueSlider"), m_pBlue, QStringLiteral("m_pBlue"), 255);
-    RetranslateUi(RGBColorEditor);
+    m_web = web;
+    SetupPage(page, web ? QStringLiteral("RGBWEBColorEditor") : QStringLiteral("RGBColorEditor"), gridLayout);
+    const int maximum = web ? 15 : 255;
+    const int base = web ? 16 : 10;
+    SetupRow(page, gridLayout, 0, label, QStringLiteral("label"), m_pRedSlider,
+        QStringLiteral("m_pRedSlider"), m_pRed, QStringLiteral("m_pRed"), maximum, base);
+    SetupRow(page, gridLayout, 1, label_2, QStringLiteral("label_2"), m_pGreenSlider,
+        QStringLiteral("m_pGreenSlider"), m_pGreen, QStringLiteral("m_pGreen"), maximum, base);
+    SetupRow(page, gridLayout, 2, label_3, QStringLiteral("label_3"), m_pBlueSlider,
+        QStringLiteral("m_pBlueSlider"), m_pBlue, QStringLiteral("m_pBlue"), maximum, base);
+    RetranslateUi(page);
     Tie(m_pRedSlider, m_pRed);
     Tie(m_pGreenSlider, m_pGreen);
     Tie(m_pBlueSlider, m_pBlue);
 }
 
-void RGBColorEditorForm::RetranslateUi(QWidget* RGBColorEditor)
+void RGBColorEditorForm::RetranslateUi(QWidget* page)
 {
-    RGBColorEditor->setWindowTitle(QCoreApplication::translate("RGBColorEditor", "Form"));
-    label->setText(QCoreApplication::translate("RGBColorEditor", "R"));
-    label_2->setText(QCoreApplication::translate("RGBColorEditor", "G"));
-    label_3->setText(QCoreApplication::translate("RGBColorEditor", "B"));
+    // Each page translates in its own form's context; both stay visible to lupdate.
+    const auto tr = [this](const char* rgbText, const char* webText) {
+        return m_web ? QCoreApplication::translate("RGBWEBColorEditor", webText)
+                     : QCoreApplication::translate("RGBColorEditor", rgbText);
+    };
+    page->setWindowTitle(
+        tr(QT_TRANSLATE_NOOP("RGBColorEditor", "Form"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "Form")));
+    label->setText(tr(QT_TRANSLATE_NOOP("RGBColorEditor", "R"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "R")));
+    label_2->setText(
+        tr(QT_TRANSLATE_NOOP("RGBColorEditor", "G"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "G")));
+    label_3->setText(
+        tr(QT_TRANSLATE_NOOP("RGBColorEditor", "B"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "B")));
 }
 
 void HSLColorEditorForm::SetupUi(QWidget* HSLColorEditor)
@@ -168,29 +170,6 @@ void HSLColorEditorForm::RetranslateUi(QWidget* HSLColorEditor)
     label_3->setText(QCoreApplication::translate("HSLColorEditor", "L"));
 }
 
-void RGBWEBColorEditorForm::SetupUi(QWidget* RGBWEBColorEditor)
-{
-    SetupPage(RGBWEBColorEditor, QStringLiteral("RGBWEBColorEditor"), gridLayout);
-    SetupRow(RGBWEBColorEditor, gridLayout, 0, label, QStringLiteral("label"), m_pRedSlider,
-        QStringLiteral("m_pRedSlider"), m_pRed, QStringLiteral("m_pRed"), 15, 16);
-    SetupRow(RGBWEBColorEditor, gridLayout, 1, label_2, QStringLiteral("label_2"), m_pGreenSlider,
-        QStringLiteral("m_pGreenSlider"), m_pGreen, QStringLiteral("m_pGreen"), 15, 16);
-    SetupRow(RGBWEBColorEditor, gridLayout, 2, label_3, QStringLiteral("label_3"), m_pBlueSlider,
-        QStringLiteral("m_pBlueSlider"), m_pBlue, QStringLiteral("m_pBlue"), 15, 16);
-    RetranslateUi(RGBWEBColorEditor);
-    Tie(m_pRedSlider, m_pRed);
-    Tie(m_pGreenSlider, m_pGreen);
-    Tie(m_pBlueSlider, m_pBlue);
-}
-
-void RGBWEBColorEditorForm::RetranslateUi(QWidget* RGBWEBColorEditor)
-{
-    RGBWEBColorEditor->setWindowTitle(QCoreApplication::translate("RGBWEBColorEditor", "Form"));
-    label->setText(QCoreApplication::translate("RGBWEBColorEditor", "R"));
-    label_2->setText(QCoreApplication::translate("RGBWEBColorEditor", "G"));
-    label_3->setText(QCoreApplication::translate("RGBWEBColorEditor", "B"));
-}
-
 BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
@@ -199,16 +178,16 @@ BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)
     layout->setContentsMargins(0, 0, 0, 0);
 
     m_pRGBPage = new QWidget(this);
-    m_rgb.SetupUi(m_pRGBPage);
+    m_rgb.SetupUi(m_pRGBPage, false);
     m_rgb.m_pRed->setValue(0);
     m_rgb.m_pGreen->setValue(0);
     m_rgb.m_pBlue->setValue(0);
-    BindPage(0, true);
+    BindPage(Rgb, true);
 
     m_pHSLPage = new QWidget(this);
     m_hsl.SetupUi(m_pHSLPage);
     m_pWebPage = new QWidget(this);
-    m_web.SetupUi(m_pWebPage);
+    m_web.SetupUi(m_pWebPage, true);
 
     layout->addWidget(m_pRGBPage, 0, 0);
     layout->addWidget(m_pHSLPage, 1, 0);
@@ -217,9 +196,7 @@ BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)
     m_pHSLPage->hide();
     m_pWebPage->hide();
 
-    SetGroove(m_rgb.m_pRedSlider, RedRamp(0, 0));
-    SetGroove(m_rgb.m_pGreenSlider, GreenRamp(0, 0));
-    SetGroove(m_rgb.m_pBlueSlider, BlueRamp(0, 0));
+    SetGrooves(Rgb, QColor(Qt::black), -1);
     // Lightness alone does not depend on the other components.
     SetGroove(m_hsl.m_pLightnessSlider, LightnessRamp());
 }
@@ -228,7 +205,7 @@ BVColorEditor::~BVColorEditor()
 {
     // ~QWidget still takes focus from a field, which may commit its text; no
     // slot of ours may run on the half-destroyed editor.
-    for (int mode = 0; mode < 3; ++mode)
+    for (int mode : { Rgb, Hsl, Web })
         BindPage(mode, false);
 }
 
@@ -244,14 +221,14 @@ void BVColorEditor::SetColor(const QColor& color)
 
 QColor BVColorEditor::GetColor() const
 {
+    using BVColorMath::WebChannel;
     switch (CurrentMode()) {
-    case 1:
+    case Hsl:
         return QColor::fromHsl(
             m_hsl.m_pHue->value() % 360, m_hsl.m_pSaturation->value(), m_hsl.m_pLightness->value());
-    case 2:
-        return QColor(m_web.m_pRed->value() * 16 + m_web.m_pRed->value(),
-            m_web.m_pGreen->value() * 16 + m_web.m_pGreen->value(),
-            m_web.m_pBlue->value() * 16 + m_web.m_pBlue->value());
+    case Web:
+        return QColor(WebChannel(m_web.m_pRed->value()), WebChannel(m_web.m_pGreen->value()),
+            WebChannel(m_web.m_pBlue->value()));
     default:
         return QColor(m_rgb.m_pRed->value(), m_rgb.m_pGreen->value(), m_rgb.m_pBlue->value());
     }
@@ -259,11 +236,11 @@ QColor BVColorEditor::GetColor() const
 
 void BVColorEditor::SetMode(int mode)
 {
-    if (mode < 0 || mode > 2)
+    if (mode < Rgb || mode > Web)
         return;
     const QColor color = GetColor();
     const int current = CurrentMode();
-    for (int page = 0; page < 3; ++page) {
+    for (int page : { Rgb, Hsl, Web }) {
         if (page == current && page != mode) {
             BindPage(page, false);
             Page(page)->hide();
@@ -272,102 +249,83 @@ void BVColorEditor::SetMode(int mode)
             BindPage(page, true);
         }
     }
-    m_pRGBPage->setVisible(mode == 0);
-    m_pHSLPage->setVisible(mode == 1);
-    m_pWebPage->setVisible(mode == 2);
+    m_pRGBPage->setVisible(mode == Rgb);
+    m_pHSLPage->setVisible(mode == Hsl);
+    m_pWebPage->setVisible(mode == Web);
 }
 
 void BVColorEditor::OnRed(int)
 {
-    Q_EMIT ColorChanged();
-    const QColor color = GetColor();
-    SetGroove(m_rgb.m_pGreenSlider, GreenRamp(color.red(), color.blue()));
-    SetGroove(m_rgb.m_pBlueSlider, BlueRamp(color.red(), color.green()));
+    Edited(Rgb, 0);
 }
 
 void BVColorEditor::OnGreen(int)
 {
-    Q_EMIT ColorChanged();
-    const QColor color = GetColor();
-    SetGroove(m_rgb.m_pRedSlider, RedRamp(color.green(), color.blue()));
-    SetGroove(m_rgb.m_pBlueSlider, BlueRamp(color.red(), color.green()));
+    Edited(Rgb, 1);
 }
 
 void BVColorEditor::OnBlue(int)
 {
-    Q_EMIT ColorChanged();
-    const QColor color = GetColor();
-    SetGroove(m_rgb.m_pRedSlider, RedRamp(color.green(), color.blue()));
-    SetGroove(m_rgb.m_pGreenSlider, GreenRamp(color.red(), color.blue()));
+    Edited(Rgb, 2);
 }
 
 void BVColorEditor::OnWebRed(int)
 {
-    Q_EMIT ColorChanged();
-    const QColor color = GetColor();
-    SetGroove(m_web.m_pGreenSlider, GreenRamp(color.red(), color.blue()));
-    SetGroove(m_web.m_pBlueSlider, BlueRamp(color.red(), color.green()));
+    Edited(Web, 0);
 }
 
 void BVColorEditor::OnWebGreen(int)
 {
-    Q_EMIT ColorChanged();
-    const QColor color = GetColor();
-    SetGroove(m_web.m_pRedSlider, RedRamp(color.green(), color.blue()));
-    SetGroove(m_web.m_pBlueSlider, BlueRamp(color.red(), color.green()));
+    Edited(Web, 1);
 }
 
 void BVColorEditor::OnWebBlue(int)
 {
-    Q_EMIT ColorChanged();
-    const QColor color = GetColor();
-    SetGroove(m_web.m_pRedSlider, RedRamp(color.green(), color.blue()));
-    SetGroove(m_web.m_pGreenSlider, GreenRamp(color.red(), color.blue()));
+    Edited(Web, 2);
 }
 
 void BVColorEditor::OnHue(int)
 {
-    Q_EMIT ColorChanged();
-    int h, s, l;
-    GetHsl(GetColor(), &h, &s, &l);
-    SetGroove(m_hsl.m_pSaturationSlider, SaturationRamp(h, l));
+    Edited(Hsl, 0);
 }
 
 void BVColorEditor::OnSaturation(int)
 {
-    Q_EMIT ColorChanged();
-    int h, s, l;
-    GetHsl(GetColor(), &h, &s, &l);
-    SetGroove(m_hsl.m_pHueSlider, HueRamp(s, l));
+    Edited(Hsl, 1);
 }
 
 void BVColorEditor::OnLightness(int)
 {
+    Edited(Hsl, 2);
+}
+
+// A user's edit of one row: tell the panel first, so a receiver already
+// reads the new color, then restyle the other rows' grooves from the color
+// as it is now (the receiver may have loaded another one).
+void BVColorEditor::Edited(int mode, int row)
+{
     Q_EMIT ColorChanged();
-    int h, s, l;
-    GetHsl(GetColor(), &h, &s, &l);
-    SetGroove(m_hsl.m_pHueSlider, HueRamp(s, l));
-    SetGroove(m_hsl.m_pSaturationSlider, SaturationRamp(h, l));
+    SetGrooves(mode, GetColor(), row);
 }
 
 // The first page not hidden, in mode order; -1 if the host hid them all.
 int BVColorEditor::CurrentMode() const
 {
     if (!m_pRGBPage->isHidden())
-        return 0;
+        return Rgb;
     if (!m_pHSLPage->isHidden())
-        return 1;
+        return Hsl;
     if (!m_pWebPage->isHidden())
-        return 2;
+        return Web;
     return -1;
 }
 
 QWidget* BVColorEditor::Page(int mode) const
 {
     switch (mode) {
-    case 0:
+    case Rgb:
         return m_pRGBPage;
-    case 1:
+    case Hsl:
         return m_pHSLPage;
     default:
         return m_pWebPage;
@@ -377,62 +335,72 @@ QWidget* BVColorEditor::Page(int mode) const
 // Connects (bind) or disconnects the page's three fields from its slots, in row order.
 void BVColorEditor::BindPage(int mode, bool bind)
 {
-    const auto apply = [this, bind](SmartSpinBox* field, void (BVColorEditor::*slot)(int)) {
+    using Slot = void (BVColorEditor::*)(int);
+    const std::array<Slot, 3> rgbSlots
+        = { &BVColorEditor::OnRed, &BVColorEditor::OnGreen, &BVColorEditor::OnBlue };
+    const std::array<Slot, 3> webSlots
+        = { &BVColorEditor::OnWebRed, &BVColorEditor::OnWebGreen, &BVColorEditor::OnWebBlue };
+    const std::array<Slot, 3> hslSlots
+        = { &BVColorEditor::OnHue, &BVColorEditor::OnSaturation, &BVColorEditor::OnLightness };
+    std::array<SmartSpinBox*, 3> fields = { m_rgb.m_pRed, m_rgb.m_pGreen, m_rgb.m_pBlue };
+    std::array<Slot, 3> slots = rgbSlots;
+    if (mode == Hsl) {
+        fields = { m_hsl.m_pHue, m_hsl.m_pSaturation, m_hsl.m_pLightness };
+        slots = hslSlots;
+    } else if (mode == Web) {
+        fields = { m_web.m_pRed, m_web.m_pGreen, m_web.m_pBlue };
+        slots = webSlots;
+    }
+    for (int row = 0; row < 3; ++row) {
         if (bind)
-            connect(field, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
+            connect(fields[row], QOverload<int>::of(&QSpinBox::valueChanged), this, slots[row]);
         else
-            disconnect(field, QOverload<int>::of(&QSpinBox::valueChanged), this, slot);
-    };
-    switch (mode) {
-    case 0:
-        apply(m_rgb.m_pRed, &BVColorEditor::OnRed);
-        apply(m_rgb.m_pGreen, &BVColorEditor::OnGreen);
-        apply(m_rgb.m_pBlue, &BVColorEditor::OnBlue);
-        break;
-    case 1:
-        apply(m_hsl.m_pHue, &BVColorEditor::OnHue);
-        apply(m_hsl.m_pSaturation, &BVColorEditor::OnSaturation);
-        apply(m_hsl.m_pLightness, &BVColorEditor::OnLightness);
-        break;
-    case 2:
-        apply(m_web.m_pRed, &BVColorEditor::OnWebRed);
-        apply(m_web.m_pGreen, &BVColorEditor::OnWebGreen);
-        apply(m_web.m_pBlue, &BVColorEditor::OnWebBlue);
-        break;
-    default:
-        break;
+            disconnect(fields[row], QOverload<int>::of(&QSpinBox::valueChanged), this, slots[row]);
     }
 }
 
+// Grooves first, then the fields in row order.
 void BVColorEditor::LoadPage(int mode, const QColor& color)
 {
-    if (mode == 1) {
+    SetGrooves(mode, color, -1);
+    if (mode == Hsl) {
         int h, s, l;
-        GetHsl(color, &h, &s, &l);
-        SetGroove(m_hsl.m_pHueSlider, HueRamp(s, l));
-        SetGroove(m_hsl.m_pSaturationSlider, SaturationRamp(h, l));
+        BVColorMath::GetHsl(color, &h, &s, &l);
         m_hsl.m_pHue->setValue(h);
         m_hsl.m_pSaturation->setValue(s);
         m_hsl.m_pLightness->setValue(l);
         return;
     }
+    // The web grooves show the full 8-bit color; only its digits drop the low bits.
+    const auto shown = [mode](int channel) { return mode == Web ? BVColorMath::WebDigit(channel) : channel; };
+    const RGBColorEditorForm& form = mode == Web ? m_web : m_rgb;
+    form.m_pRed->setValue(shown(color.red()));
+    form.m_pGreen->setValue(shown(color.green()));
+    form.m_pBlue->setValue(shown(color.blue()));
+}
+
+// Each groove shows what the color becomes when only its own row moves, so
+// it follows the other rows; `exceptRow` (the row just edited) is left as it
+// is. The lightness groove is a fixed ramp and never restyled.
+void BVColorEditor::SetGrooves(int mode, const QColor& color, int exceptRow)
+{
+    if (mode == Hsl) {
+        int h, s, l;
+        BVColorMath::GetHsl(color, &h, &s, &l);
+        if (exceptRow != 0)
+            SetGroove(m_hsl.m_pHueSlider, HueRamp(s, l));
+        if (exceptRow != 1)
+            SetGroove(m_hsl.m_pSaturationSlider, SaturationRamp(h, l));
+        return;
+    }
+    const RGBColorEditorForm& form = mode == Web ? m_web : m_rgb;
     const int r = color.red();
     const int g = color.green();
     const int b = color.blue();
-    if (mode == 0) {
-        SetGroove(m_rgb.m_pRedSlider, RedRamp(g, b));
-        SetGroove(m_rgb.m_pGreenSlider, GreenRamp(r, b));
-        SetGroove(m_rgb.m_pBlueSlider, BlueRamp(r, g));
-        m_rgb.m_pRed->setValue(r);
-        m_rgb.m_pGreen->setValue(g);
-        m_rgb.m_pBlue->setValue(b);
-    } else {
-        // The grooves show the full 8-bit color; only the digits drop the low bits.
-        SetGroove(m_web.m_pRedSlider, RedRamp(g, b));
-        SetGroove(m_web.m_pGreenSlider, GreenRamp(r, b));
-        SetGroove(m_web.m_pBlueSlider, BlueRamp(r, g));
-        m_web.m_pRed->setValue(r / 16);
-        m_web.m_pGreen->setValue(g / 16);
-        m_web.m_pBlue->setValue(b / 16);
-    }
+    if (exceptRow != 0)
+        SetGroove(form.m_pRedSlider, RedRamp(g, b));
+    if (exceptRow != 1)
+        SetGroove(form.m_pGreenSlider, GreenRamp(r, b));
+    if (exceptRow != 2)
+        SetGroove(form.m_pBlueSlider, BlueRamp(r, g));
 }

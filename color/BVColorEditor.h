@@ -3,12 +3,16 @@
 #include <QColor>
 #include <QWidget>
 
+#include <array>
+
 class EasySlider;
 class QGridLayout;
 class QLabel;
 class SmartSpinBox;
 
-// Red, green and blue, 0..255 each.
+// Red, green and blue in three rows: 0..255 each on the RGB page, one
+// hexadecimal digit each (the channel is the digit written twice) on the web
+// page. Both pages keep their own form name and translation context.
 struct RGBColorEditorForm {
     QGridLayout* gridLayout = nullptr;
     QLabel* label = nullptr;
@@ -20,9 +24,11 @@ struct RGBColorEditorForm {
     QLabel* label_3 = nullptr;
     EasySlider* m_pBlueSlider = nullptr;
     SmartSpinBox* m_pBlue = nullptr;
+    // The form "RGBWEBColorEditor" rather than "RGBColorEditor".
+    bool m_web = false;
 
-    void SetupUi(QWidget* RGBColorEditor);
-    void RetranslateUi(QWidget* RGBColorEditor);
+    void SetupUi(QWidget* page, bool web);
+    void RetranslateUi(QWidget* page);
 };
 
 // Hue 0..360 (360 is hue 0 again), saturation and lightness 0..255.
@@ -40,23 +46,6 @@ struct HSLColorEditorForm {
 
     void SetupUi(QWidget* HSLColorEditor);
     void RetranslateUi(QWidget* HSLColorEditor);
-};
-
-// One hexadecimal digit per channel; the channel is the digit written twice.
-struct RGBWEBColorEditorForm {
-    QGridLayout* gridLayout = nullptr;
-    QLabel* label = nullptr;
-    EasySlider* m_pRedSlider = nullptr;
-    SmartSpinBox* m_pRed = nullptr;
-    QLabel* label_2 = nullptr;
-    EasySlider* m_pGreenSlider = nullptr;
-    SmartSpinBox* m_pGreen = nullptr;
-    QLabel* label_3 = nullptr;
-    EasySlider* m_pBlueSlider = nullptr;
-    SmartSpinBox* m_pBlue = nullptr;
-
-    void SetupUi(QWidget* RGBWEBColorEditor);
-    void RetranslateUi(QWidget* RGBWEBColorEditor);
 };
 
 /// Slider-and-field editor of one color as RGB (mode 0), HSL (mode 1) or
@@ -93,14 +82,18 @@ public Q_SLOTS:
 private:
     Q_DISABLE_COPY(BVColorEditor)
 
+    enum Mode : int { Rgb = 0, Hsl = 1, Web = 2 };
+
     int CurrentMode() const;
     QWidget* Page(int mode) const;
     void BindPage(int mode, bool bind);
     void LoadPage(int mode, const QColor& color);
+    void SetGrooves(int mode, const QColor& color, int exceptRow);
+    void Edited(int mode, int row);
 
     RGBColorEditorForm m_rgb;
     HSLColorEditorForm m_hsl;
-    RGBWEBColorEditorForm m_web;
+    RGBColorEditorForm m_web;
     QWidget* m_pRGBPage = nullptr;
     QWidget* m_pHSLPage = nullptr;
     QWidget* m_pWebPage = nullptr;

@@ -1,5 +1,6 @@
 #include "BVColorWheel.h"
 
+#include "BVColorMath.h"
 #include "BVColorWheelRender.h"
 #include "BVHandOver.h"
 #include "BVQtCompat.h"
@@ -312,11 +313,7 @@ void BVColorWheel::SetColor(const QColor& color)
     int hue = 0;
     int saturation = 0;
     int lightness = 0;
-    color.getHsl(&hue, &saturation, &lightness);
-    if (hue < 0) {
-        hue = 0;
-        saturation = 0;
-    }
+    BVColorMath::GetHsl(color, &hue, &saturation, &lightness);
     const bool newHue = hue != d->m_hue;
     d->m_hue = hue;
     d->m_lightness = lightness;

@@ -2,6 +2,7 @@
 
 #include "BVColorControl.h"
 #include "BVColorEditor.h"
+#include "BVColorMath.h"
 #include "BVColorWheel.h"
 #include "BVComboBox.h"
 #include "BVQtCompat.h"
@@ -50,18 +51,15 @@ bool IsKnownColorSpace(int colorSpace)
     return colorSpace >= Rgb && colorSpace <= Web;
 }
 
-// Keeps the high nibble of each channel and repeats it in the low one,
-// the colors that three hexadecimal digits can name.
-QColor ToWebColor(const QColor& color)
+// Writes to the child that `guard` protects, raising the guard meanwhile so
+// the child's echo is ignored; does nothing while the guard is already up.
+template <typename Write> void Guarded(bool& guard, Write write)
 {
-    const auto reduce = [](int v) { return (v & 0xF0) | ((v & 0xF0) >> 4); };
-    return QColor(reduce(color.red()), reduce(color.green()), reduce(color.blue()));
-}
-
-QColor ToGray(const QColor& color)
-{
-    const int gray = qGray(color.rgb());
-    return QColor(gray, gray, gray);
+    if (guard)
+        return;
+    guard = true;
+    write();
+    guard = false;
 }
 
 void SetFixedButtonSize(QToolButton* button)
@@ -259,9 +257,8 @@ public:
     QToolButton* Swatch(int slot) const;
     void UpdateColors(int colorSpace);
     void UpdateRecentColors(int colorSpace);
-    // Takes a foreground reported by a child while that child's guard is up
-    // during the update, so the child is not written back.
-    void TakeForeground(const QColor& color, bool& guard);
+    bool Store(int slot, const QColor& color);
+    void Change(int slot, const QColor& color, bool* reporter = nullptr);
     void Swap();
     void Reset();
 
@@ -368,45 +365,21 @@ void BVColorWidgetPrivate::UpdateColors(int colorSpace)
 {
     if (!IsKnownColorSpace(colorSpace))
         return;
-
+    const QColor& foreground = m_colors[Foreground];
     if (colorSpace != Web) {
-        ui.m_pColorControl->SetForeground(m_colors[Foreground]);
+        ui.m_pColorControl->SetForeground(foreground);
         ui.m_pColorControl->SetBackground(m_colors[Background]);
-        if (!m_blockEditor) {
-            m_blockEditor = true;
-            ui.m_pColorEditor->SetColor(m_colors[Foreground]);
-            m_blockEditor = false;
-        }
-        if (!m_blockWheel) {
-            m_blockWheel = true;
-            ui.m_pColorWheel->SetColor(m_colors[Foreground]);
-            m_blockWheel = false;
-        }
+        Guarded(m_blockEditor, [&] { ui.m_pColorEditor->SetColor(foreground); });
+        Guarded(m_blockWheel, [&] { ui.m_pColorWheel->SetColor(foreground); });
         return;
     }
-
-    const QColor web = ToWebColor(m_colors[Foreground]);
+    const QColor web = BVColorMath::ToWebColor(foreground);
     ui.m_pColorControl->SetForeground(web);
-    if (!m_blockWheel) {
-        m_blockWheel = true;
-        ui.m_pColorWheel->SetColor(web);
-        m_blockWheel = false;
-    }
-    if (!m_blockEditor) {
-        m_blockEditor = true;
-        ui.m_pColorEditor->SetColor(web);
-        m_blockEditor = false;
-    }
-    ui.m_pColorControl->SetBackground(ToWebColor(m_colors[Background]));
-    if (!m_blockWeb) {
-        m_blockWeb = true;
-        // The mask supplies the leading "#".
-        ui.m_pWebEditor->setText(QStringLiteral("%1%2%3")
-                                     .arg(web.red() >> 4, 1, 16, QLatin1Char(' '))
-                                     .arg(web.green() >> 4, 1, 16, QLatin1Char(' '))
-                                     .arg(web.blue() >> 4, 1, 16, QLatin1Char(' ')));
-        m_blockWeb = false;
-    }
+    Guarded(m_blockWheel, [&] { ui.m_pColorWheel->SetColor(web); });
+    Guarded(m_blockEditor, [&] { ui.m_pColorEditor->SetColor(web); });
+    ui.m_pColorControl->SetBackground(BVColorMath::ToWebColor(m_colors[Background]));
+    // The mask supplies the leading "#".
+    Guarded(m_blockWeb, [&] { ui.m_pWebEditor->setText(BVColorMath::WebDigits(web)); });
 }
 
 void BVColorWidgetPrivate::UpdateRecentColors(int colorSpace)
@@ -416,22 +389,41 @@ void BVColorWidgetPrivate::UpdateRecentColors(int colorSpace)
     for (int slot = Picker; slot <= LastRecent; ++slot) {
         QColor shown = m_colors[slot];
         if (colorSpace == Web)
-            shown = ToWebColor(shown);
+            shown = BVColorMath::ToWebColor(shown);
         if (m_mode == BVColorWidget::Grayscale)
-            shown = ToGray(shown);
+            shown = BVColorMath::ToGray(shown);
         SetButtonColor(Swatch(slot), shown);
     }
 }
 
-void BVColorWidgetPrivate::TakeForeground(const QColor& color, bool& guard)
+// Stores the foreground or background and tells the host, before any child
+// follows, so a receiver already reads the new value; false if it was equal.
+bool BVColorWidgetPrivate::Store(int slot, const QColor& color)
 {
-    if (color == m_colors[Foreground])
+    if (color == m_colors[slot])
+        return false;
+    m_colors[slot] = color;
+    // A copy, so a receiver that changes the colors does not change what later receivers get.
+    const QColor stored = color;
+    if (slot == Foreground)
+        Q_EMIT q->ForegroundChanged(stored);
+    else
+        Q_EMIT q->BackgroundChanged(stored);
+    return true;
+}
+
+// The one road of a color change: store, tell the host, update the children.
+// A change a child reported keeps that child's guard up during the update,
+// so the child is not written back while the user edits in it.
+void BVColorWidgetPrivate::Change(int slot, const QColor& color, bool* reporter)
+{
+    if (!Store(slot, color))
         return;
-    m_colors[Foreground] = color;
-    Q_EMIT q->ForegroundChanged(color);
-    guard = true;
+    if (reporter)
+        *reporter = true;
     UpdateColors(m_colorSpace);
-    guard = false;
+    if (reporter)
+        *reporter = false;
 }
 
 void BVColorWidgetPrivate::Swap()
@@ -439,7 +431,7 @@ void BVColorWidgetPrivate::Swap()
     std::swap(m_colors[Foreground], m_colors[Background]);
     if (m_colors[Foreground] == m_colors[Background])
         return;
-    // Copies, so a receiver that changes the colors does not change what later receivers get.
+    // Both signals carry the swapped pair, whatever the first receivers do.
     const QColor foreground = m_colors[Foreground];
     const QColor background = m_colors[Background];
     Q_EMIT q->ForegroundChanged(foreground);
@@ -449,16 +441,9 @@ void BVColorWidgetPrivate::Swap()
 
 void BVColorWidgetPrivate::Reset()
 {
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    if (m_colors[Foreground] != black) {
-        m_colors[Foreground] = black;
-        Q_EMIT q->ForegroundChanged(black);
-    }
-    if (m_colors[Background] != white) {
-        m_colors[Background] = white;
-        Q_EMIT q->BackgroundChanged(white);
-    }
+    Store(Foreground, QColor(Qt::black));
+    Store(Background, QColor(Qt::white));
+    // Always, so a reset also repairs what the children show.
     UpdateColors(m_colorSpace);
 }
 
@@ -563,20 +548,12 @@ void BVColorWidget::ResetColors()
 
 void BVColorWidget::SetBackground(const QColor& color)
 {
-    if (color == d->m_colors[Background])
-        return;
-    d->m_colors[Background] = color;
-    Q_EMIT BackgroundChanged(color);
-    d->UpdateColors(d->m_colorSpace);
+    d->Change(Background, color);
 }
 
 void BVColorWidget::SetForeground(const QColor& color)
 {
-    if (color == d->m_colors[Foreground])
-        return;
-    d->m_colors[Foreground] = color;
-    Q_EMIT ForegroundChanged(color);
-    d->UpdateColors(d->m_colorSpace);
+    d->Change(Foreground, color);
 }
 
 void BVColorWidget::SetRecentColor(const QColor& color)
@@ -630,38 +607,23 @@ void BVColorWidgetPrivate::OnColorSpaceChanged(int index)
 
 void BVColorWidgetPrivate::OnWebTextChanged(const QString& text)
 {
-    if (m_blockWeb)
-        return;
-    QString digits = text;
-    digits.remove(QLatin1Char('#'));
-    // Read right-aligned, so a partly typed entry already names a color.
-    bool ok = false;
-    int value = digits.toInt(&ok, 16);
-    if (!ok)
-        value = 0;
-    TakeForeground(QColor(((value >> 8) & 15) * 17, ((value >> 4) & 15) * 17, (value & 15) * 17), m_blockWeb);
+    if (!m_blockWeb)
+        Change(Foreground, BVColorMath::ParseWebDigits(text), &m_blockWeb);
 }
 
 void BVColorWidgetPrivate::OnEditorColorChanged()
 {
-    if (m_blockEditor)
-        return;
-    TakeForeground(ui.m_pColorEditor->GetColor(), m_blockEditor);
+    if (!m_blockEditor)
+        Change(Foreground, ui.m_pColorEditor->GetColor(), &m_blockEditor);
 }
 
 void BVColorWidgetPrivate::OnWheelColorChanged()
 {
-    if (m_blockWheel)
-        return;
-    TakeForeground(ui.m_pColorWheel->GetColor(), m_blockWheel);
+    if (!m_blockWheel)
+        Change(Foreground, ui.m_pColorWheel->GetColor(), &m_blockWheel);
 }
 
 void BVColorWidgetPrivate::OnRecentClicked(int slot)
 {
-    if (m_colors[slot] == m_colors[Foreground])
-        return;
-    m_colors[Foreground] = m_colors[slot];
-    const QColor foreground = m_colors[Foreground];
-    Q_EMIT q->ForegroundChanged(foreground);
-    UpdateColors(m_colorSpace);
+    Change(Foreground, m_colors[slot]);
 }
