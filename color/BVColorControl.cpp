@@ -86,12 +86,12 @@ void ColorControlForm::RetranslateUi(QWidget* ColorControl)
 class BVColorControlPrivate {
 public:
     explicit BVColorControlPrivate(BVColorControl* control)
-        : q(control)
+        : m_pOwner(control)
     { }
 
     void ShowColor(QToolButton* swatch, const QColor& color) const;
 
-    BVColorControl* const q;
+    BVColorControl* const m_pOwner;
     ColorControlForm m_ui;
     int m_mode = BVColorControl::Color;
 };

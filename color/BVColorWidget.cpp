@@ -268,8 +268,8 @@ public:
     void OnWheelColorChanged();
     void OnRecentClicked(int slot);
 
-    BVColorWidget* const q;
-    ColorWidgetForm ui;
+    BVColorWidget* const m_pOwner;
+    ColorWidgetForm m_ui;
     QSignalMapper* m_pMapper = nullptr;
     // Children's connections to the panel, cut in the destructor.
     QVector<QMetaObject::Connection> m_connections;
@@ -283,24 +283,24 @@ public:
 };
 
 BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
-    : q(widget)
+    : m_pOwner(widget)
 {
     m_colors.fill(QColor(Qt::black));
     m_colors[Background] = QColor(Qt::white);
 
-    ui.SetupUi(q);
-    ui.m_pColorWheel->SetMargins(QMargins(16, 0, 0, 0));
+    m_ui.SetupUi(m_pOwner);
+    m_ui.m_pColorWheel->SetMargins(QMargins(16, 0, 0, 0));
 
-    const int ratio = BVQtCompat::IntegerDevicePixelRatio(ui.m_pPickerIcon);
+    const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_ui.m_pPickerIcon);
     QPixmap picker(BVStringHelper::DPIAdjustImageName(QStringLiteral("theme:picker_gray.png")));
     // Scaling a null pixmap warns; a host without the image simply gets no icon.
     if (!picker.isNull()) {
         picker = picker.scaled(16 * ratio, 16 * ratio, Qt::KeepAspectRatio, Qt::FastTransformation);
         picker.setDevicePixelRatio(ratio);
     }
-    ui.m_pPickerIcon->setPixmap(picker);
+    m_ui.m_pPickerIcon->setPixmap(picker);
 
-    ui.m_pWebEditor->hide();
+    m_ui.m_pWebEditor->hide();
 
     // The host's style sheets reach every swatch through this one name.
     for (int slot = Picker; slot <= LastRecent; ++slot)
@@ -310,30 +310,30 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     UpdateRecentColors(Rgb);
 
     m_connections << QObject::connect(
-        ui.m_pColorSpace, QOverload<int>::of(&QComboBox::currentIndexChanged), q,
+        m_ui.m_pColorSpace, QOverload<int>::of(&QComboBox::currentIndexChanged), m_pOwner,
         [this](int index) { OnColorSpaceChanged(index); }, Qt::DirectConnection);
     m_connections << QObject::connect(
-        ui.m_pWebEditor, &QLineEdit::textChanged, q, [this](const QString& text) { OnWebTextChanged(text); },
+        m_ui.m_pWebEditor, &QLineEdit::textChanged, m_pOwner,
+        [this](const QString& text) { OnWebTextChanged(text); }, Qt::DirectConnection);
+    m_connections << QObject::connect(
+        m_ui.m_pColorEditor, &BVColorEditor::ColorChanged, m_pOwner, [this] { OnEditorColorChanged(); },
         Qt::DirectConnection);
     m_connections << QObject::connect(
-        ui.m_pColorEditor, &BVColorEditor::ColorChanged, q, [this] { OnEditorColorChanged(); },
-        Qt::DirectConnection);
+        m_ui.m_pColorControl, &BVColorControl::Swap, m_pOwner, [this] { Swap(); }, Qt::DirectConnection);
     m_connections << QObject::connect(
-        ui.m_pColorControl, &BVColorControl::Swap, q, [this] { Swap(); }, Qt::DirectConnection);
+        m_ui.m_pColorControl, &BVColorControl::Reset, m_pOwner, [this] { Reset(); }, Qt::DirectConnection);
     m_connections << QObject::connect(
-        ui.m_pColorControl, &BVColorControl::Reset, q, [this] { Reset(); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
-        ui.m_pColorWheel, &BVColorWheel::ColorChanged, q, [this] { OnWheelColorChanged(); },
+        m_ui.m_pColorWheel, &BVColorWheel::ColorChanged, m_pOwner, [this] { OnWheelColorChanged(); },
         Qt::DirectConnection);
 
-    m_pMapper = new QSignalMapper(q);
+    m_pMapper = new QSignalMapper(m_pOwner);
     for (int slot = Picker; slot <= LastRecent; ++slot) {
         QToolButton* swatch = Swatch(slot);
         m_pMapper->setMapping(swatch, slot);
         m_connections << QObject::connect(swatch, SIGNAL(clicked()), m_pMapper, SLOT(map()));
     }
     m_connections << QObject::connect(
-        m_pMapper, &QSignalMapper::mappedInt, q, [this](int slot) { OnRecentClicked(slot); },
+        m_pMapper, &QSignalMapper::mappedInt, m_pOwner, [this](int slot) { OnRecentClicked(slot); },
         Qt::DirectConnection);
 }
 
@@ -341,21 +341,21 @@ QToolButton* BVColorWidgetPrivate::Swatch(int slot) const
 {
     switch (slot) {
     case Picker:
-        return ui.m_pRecentPicker;
+        return m_ui.m_pRecentPicker;
     case FirstRecent:
-        return ui.m_pLastColor0;
+        return m_ui.m_pLastColor0;
     case FirstRecent + 1:
-        return ui.m_pLastColor1;
+        return m_ui.m_pLastColor1;
     case FirstRecent + 2:
-        return ui.m_pLastColor2;
+        return m_ui.m_pLastColor2;
     case FirstRecent + 3:
-        return ui.m_pLastColor3;
+        return m_ui.m_pLastColor3;
     case FirstRecent + 4:
-        return ui.m_pLastColor4;
+        return m_ui.m_pLastColor4;
     case FirstRecent + 5:
-        return ui.m_pLastColor5;
+        return m_ui.m_pLastColor5;
     case FirstRecent + 6:
-        return ui.m_pLastColor6;
+        return m_ui.m_pLastColor6;
     default:
         return nullptr;
     }
@@ -367,19 +367,19 @@ void BVColorWidgetPrivate::UpdateColors(int colorSpace)
         return;
     const QColor& foreground = m_colors[Foreground];
     if (colorSpace != Web) {
-        ui.m_pColorControl->SetForeground(foreground);
-        ui.m_pColorControl->SetBackground(m_colors[Background]);
-        Guarded(m_blockEditor, [&] { ui.m_pColorEditor->SetColor(foreground); });
-        Guarded(m_blockWheel, [&] { ui.m_pColorWheel->SetColor(foreground); });
+        m_ui.m_pColorControl->SetForeground(foreground);
+        m_ui.m_pColorControl->SetBackground(m_colors[Background]);
+        Guarded(m_blockEditor, [&] { m_ui.m_pColorEditor->SetColor(foreground); });
+        Guarded(m_blockWheel, [&] { m_ui.m_pColorWheel->SetColor(foreground); });
         return;
     }
     const QColor web = BVColorMath::ToWebColor(foreground);
-    ui.m_pColorControl->SetForeground(web);
-    Guarded(m_blockWheel, [&] { ui.m_pColorWheel->SetColor(web); });
-    Guarded(m_blockEditor, [&] { ui.m_pColorEditor->SetColor(web); });
-    ui.m_pColorControl->SetBackground(BVColorMath::ToWebColor(m_colors[Background]));
+    m_ui.m_pColorControl->SetForeground(web);
+    Guarded(m_blockWheel, [&] { m_ui.m_pColorWheel->SetColor(web); });
+    Guarded(m_blockEditor, [&] { m_ui.m_pColorEditor->SetColor(web); });
+    m_ui.m_pColorControl->SetBackground(BVColorMath::ToWebColor(m_colors[Background]));
     // The mask supplies the leading "#".
-    Guarded(m_blockWeb, [&] { ui.m_pWebEditor->setText(BVColorMath::WebDigits(web)); });
+    Guarded(m_blockWeb, [&] { m_ui.m_pWebEditor->setText(BVColorMath::WebDigits(web)); });
 }
 
 void BVColorWidgetPrivate::UpdateRecentColors(int colorSpace)
@@ -406,9 +406,9 @@ bool BVColorWidgetPrivate::Store(int slot, const QColor& color)
     // A copy, so a receiver that changes the colors does not change what later receivers get.
     const QColor stored = color;
     if (slot == Foreground)
-        Q_EMIT q->ForegroundChanged(stored);
+        Q_EMIT m_pOwner->ForegroundChanged(stored);
     else
-        Q_EMIT q->BackgroundChanged(stored);
+        Q_EMIT m_pOwner->BackgroundChanged(stored);
     return true;
 }
 
@@ -434,8 +434,8 @@ void BVColorWidgetPrivate::Swap()
     // Both signals carry the swapped pair, whatever the first receivers do.
     const QColor foreground = m_colors[Foreground];
     const QColor background = m_colors[Background];
-    Q_EMIT q->ForegroundChanged(foreground);
-    Q_EMIT q->BackgroundChanged(background);
+    Q_EMIT m_pOwner->ForegroundChanged(foreground);
+    Q_EMIT m_pOwner->BackgroundChanged(background);
     UpdateColors(m_colorSpace);
 }
 
@@ -481,7 +481,7 @@ void BVColorWidget::SetMode(Mode mode)
     if (mode == d->m_mode)
         return;
     d->m_mode = mode;
-    d->ui.m_pColorControl->SetMode(BVColorControl::Mode(int(mode)));
+    d->m_ui.m_pColorControl->SetMode(BVColorControl::Mode(int(mode)));
     d->UpdateColors(d->m_colorSpace);
     d->UpdateRecentColors(d->m_colorSpace);
 }
@@ -531,7 +531,7 @@ bool BVColorWidget::Restore(const QByteArray& state)
     d->UpdateColors(d->m_colorSpace);
     d->UpdateRecentColors(d->m_colorSpace);
     // An unknown color space leaves the selector without a current item.
-    d->ui.m_pColorSpace->setCurrentIndex(colorSpace);
+    d->m_ui.m_pColorSpace->setCurrentIndex(colorSpace);
     d->m_colorSpace = colorSpace;
     return true;
 }
@@ -586,16 +586,16 @@ void BVColorWidgetPrivate::OnColorSpaceChanged(int index)
     // later does not bring the entry back.
     if (index != Web) {
         m_blockWeb = true;
-        ui.m_pWebEditor->hide();
+        m_ui.m_pWebEditor->hide();
     }
     switch (index) {
     case Rgb:
     case Hsl:
-        ui.m_pColorEditor->SetMode(index);
+        m_ui.m_pColorEditor->SetMode(index);
         break;
     case Web:
-        ui.m_pColorEditor->SetMode(Web);
-        ui.m_pWebEditor->show();
+        m_ui.m_pColorEditor->SetMode(Web);
+        m_ui.m_pWebEditor->show();
         m_blockWeb = false;
         break;
     default:
@@ -614,13 +614,13 @@ void BVColorWidgetPrivate::OnWebTextChanged(const QString& text)
 void BVColorWidgetPrivate::OnEditorColorChanged()
 {
     if (!m_blockEditor)
-        Change(Foreground, ui.m_pColorEditor->GetColor(), &m_blockEditor);
+        Change(Foreground, m_ui.m_pColorEditor->GetColor(), &m_blockEditor);
 }
 
 void BVColorWidgetPrivate::OnWheelColorChanged()
 {
     if (!m_blockWheel)
-        Change(Foreground, ui.m_pColorWheel->GetColor(), &m_blockWheel);
+        Change(Foreground, m_ui.m_pColorWheel->GetColor(), &m_blockWheel);
 }
 
 void BVColorWidgetPrivate::OnRecentClicked(int slot)

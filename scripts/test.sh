@@ -15,7 +15,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bv_need_packages "${bv_base_packages[@]}" xvfb xauth xkb-data clang-format
 
 echo "== Source format (.clang-format)"
-(cd "$bv_root" && find color input containers include utils compat designer examples bench tools tests \
+(cd "$bv_root" && find color input containers include utils compat designer examples bench fixtures tests \
     -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror)
 
 build="${BV_BUILD_DIR:-$bv_root/build-test}"

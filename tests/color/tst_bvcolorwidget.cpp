@@ -98,7 +98,7 @@ struct Panel : BVColorWidget {
 
 } // namespace
 
-class TestBVColorWidget : public QObject {
+class tst_BVColorWidget : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -434,5 +434,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBVColorWidget)
+QTEST_MAIN(tst_BVColorWidget)
 #include "tst_bvcolorwidget.moc"
