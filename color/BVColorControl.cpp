@@ -40,11 +40,7 @@ void ColorControlForm::SetupUi(QWidget* ColorControl)
     if (ColorControl->objectName().isEmpty())
         ColorControl->setObjectName(QStringLiteral("ColorControl"));
     ColorControl->resize(36, 36);
-    QSizePolicy sizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    sizePolicy.setHorizontalStretch(0);
-    sizePolicy.setVerticalStretch(0);
-    sizePolicy.setHeightForWidth(ColorControl->sizePolicy().hasHeightForWidth());
-    ColorControl->setSizePolicy(sizePolicy);
+    ColorControl->setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed));
     ColorControl->setMinimumSize(QSize(36, 36));
     ColorControl->setMaximumSize(QSize(36, 36));
     ColorControl->setBaseSize(QSize(36, 36));

@@ -254,51 +254,6 @@ void BVColorEditor::SetMode(int mode)
     m_pWebPage->setVisible(mode == Web);
 }
 
-void BVColorEditor::OnRed(int)
-{
-    Edited(Rgb, 0);
-}
-
-void BVColorEditor::OnGreen(int)
-{
-    Edited(Rgb, 1);
-}
-
-void BVColorEditor::OnBlue(int)
-{
-    Edited(Rgb, 2);
-}
-
-void BVColorEditor::OnWebRed(int)
-{
-    Edited(Web, 0);
-}
-
-void BVColorEditor::OnWebGreen(int)
-{
-    Edited(Web, 1);
-}
-
-void BVColorEditor::OnWebBlue(int)
-{
-    Edited(Web, 2);
-}
-
-void BVColorEditor::OnHue(int)
-{
-    Edited(Hsl, 0);
-}
-
-void BVColorEditor::OnSaturation(int)
-{
-    Edited(Hsl, 1);
-}
-
-void BVColorEditor::OnLightness(int)
-{
-    Edited(Hsl, 2);
-}
-
 // A user's edit of one row: tell the panel first, so a receiver already
 // reads the new color, then restyle the other rows' grooves from the color
 // as it is now (the receiver may have loaded another one).
@@ -332,30 +287,29 @@ QWidget* BVColorEditor::Page(int mode) const
     }
 }
 
+std::array<SmartSpinBox*, 3> BVColorEditor::Fields(int mode) const
+{
+    if (mode == Hsl)
+        return { m_hsl.m_pHue, m_hsl.m_pSaturation, m_hsl.m_pLightness };
+    const RGBColorEditorForm& form = mode == Web ? m_web : m_rgb;
+    return { form.m_pRed, form.m_pGreen, form.m_pBlue };
+}
+
 // Connects (bind) or disconnects the page's three fields from its slots, in row order.
 void BVColorEditor::BindPage(int mode, bool bind)
 {
     using Slot = void (BVColorEditor::*)(int);
-    const std::array<Slot, 3> rgbSlots
-        = { &BVColorEditor::OnRed, &BVColorEditor::OnGreen, &BVColorEditor::OnBlue };
-    const std::array<Slot, 3> webSlots
-        = { &BVColorEditor::OnWebRed, &BVColorEditor::OnWebGreen, &BVColorEditor::OnWebBlue };
-    const std::array<Slot, 3> hslSlots
-        = { &BVColorEditor::OnHue, &BVColorEditor::OnSaturation, &BVColorEditor::OnLightness };
-    std::array<SmartSpinBox*, 3> fields = { m_rgb.m_pRed, m_rgb.m_pGreen, m_rgb.m_pBlue };
-    std::array<Slot, 3> slots = rgbSlots;
-    if (mode == Hsl) {
-        fields = { m_hsl.m_pHue, m_hsl.m_pSaturation, m_hsl.m_pLightness };
-        slots = hslSlots;
-    } else if (mode == Web) {
-        fields = { m_web.m_pRed, m_web.m_pGreen, m_web.m_pBlue };
-        slots = webSlots;
-    }
+    static const Slot kSlots[3][3] = {
+        { &BVColorEditor::OnRed, &BVColorEditor::OnGreen, &BVColorEditor::OnBlue },
+        { &BVColorEditor::OnHue, &BVColorEditor::OnSaturation, &BVColorEditor::OnLightness },
+        { &BVColorEditor::OnWebRed, &BVColorEditor::OnWebGreen, &BVColorEditor::OnWebBlue },
+    };
+    const std::array<SmartSpinBox*, 3> fields = Fields(mode);
     for (int row = 0; row < 3; ++row) {
         if (bind)
-            connect(fields[row], QOverload<int>::of(&QSpinBox::valueChanged), this, slots[row]);
+            connect(fields[row], QOverload<int>::of(&QSpinBox::valueChanged), this, kSlots[mode][row]);
         else
-            disconnect(fields[row], QOverload<int>::of(&QSpinBox::valueChanged), this, slots[row]);
+            disconnect(fields[row], QOverload<int>::of(&QSpinBox::valueChanged), this, kSlots[mode][row]);
     }
 }
 
@@ -373,10 +327,10 @@ void BVColorEditor::LoadPage(int mode, const QColor& color)
     }
     // The web grooves show the full 8-bit color; only its digits drop the low bits.
     const auto shown = [mode](int channel) { return mode == Web ? BVColorMath::WebDigit(channel) : channel; };
-    const RGBColorEditorForm& form = mode == Web ? m_web : m_rgb;
-    form.m_pRed->setValue(shown(color.red()));
-    form.m_pGreen->setValue(shown(color.green()));
-    form.m_pBlue->setValue(shown(color.blue()));
+    const std::array<SmartSpinBox*, 3> fields = Fields(mode);
+    fields[0]->setValue(shown(color.red()));
+    fields[1]->setValue(shown(color.green()));
+    fields[2]->setValue(shown(color.blue()));
 }
 
 // Each groove shows what the color becomes when only its own row moves, so

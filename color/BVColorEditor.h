@@ -53,6 +53,7 @@ struct HSLColorEditorForm {
 /// SetColor and SetMode load values silently.
 class BVColorEditor : public QWidget {
     Q_OBJECT
+    enum Mode : int { Rgb = 0, Hsl = 1, Web = 2 };
 
 public:
     explicit BVColorEditor(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
@@ -69,23 +70,22 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     // Each reports a user's edit of one field of its page; the value is unused.
-    void OnRed(int);
-    void OnGreen(int);
-    void OnBlue(int);
-    void OnWebRed(int);
-    void OnWebGreen(int);
-    void OnWebBlue(int);
-    void OnHue(int);
-    void OnSaturation(int);
-    void OnLightness(int);
+    void OnRed(int) { Edited(Rgb, 0); }
+    void OnGreen(int) { Edited(Rgb, 1); }
+    void OnBlue(int) { Edited(Rgb, 2); }
+    void OnWebRed(int) { Edited(Web, 0); }
+    void OnWebGreen(int) { Edited(Web, 1); }
+    void OnWebBlue(int) { Edited(Web, 2); }
+    void OnHue(int) { Edited(Hsl, 0); }
+    void OnSaturation(int) { Edited(Hsl, 1); }
+    void OnLightness(int) { Edited(Hsl, 2); }
 
 private:
     Q_DISABLE_COPY(BVColorEditor)
 
-    enum Mode : int { Rgb = 0, Hsl = 1, Web = 2 };
-
     int CurrentMode() const;
     QWidget* Page(int mode) const;
+    std::array<SmartSpinBox*, 3> Fields(int mode) const;
     void BindPage(int mode, bool bind);
     void LoadPage(int mode, const QColor& color);
     void SetGrooves(int mode, const QColor& color, int exceptRow);

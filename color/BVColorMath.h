@@ -1,28 +1,25 @@
 #pragma once
 
-// Color arithmetic shared by the panel, its editor, its swatches and the
-// wheel: one home for the three-digit web colors, the display gray and the
-// HSL triple of a color that has no hue.
+// Color arithmetic shared by the panel, its editor, its swatches and the wheel.
 
 #include <QColor>
 #include <QString>
 
 namespace BVColorMath {
 
-/// The digit a channel (0 to 255) keeps in a three-digit web color: its high four bits.
+/// A channel's digit in a three-digit web color: its high four bits.
 constexpr int WebDigit(int channel)
 {
     return channel >> 4;
 }
 
-/// The channel a web digit stands for: the digit written twice (0x0 → 0x00, 0xA → 0xAA).
+/// The channel a web digit stands for: the digit written twice (0xA → 0xAA).
 constexpr int WebChannel(int digit)
 {
     return digit * 17;
 }
 
-/// The color three hexadecimal digits name, one per channel, with each channel's
-/// low four bits dropped; opaque.
+/// The opaque color three hexadecimal digits can name: each channel's low four bits dropped.
 inline QColor ToWebColor(const QColor& color)
 {
     return QColor(WebChannel(WebDigit(color.red())), WebChannel(WebDigit(color.green())),
@@ -38,17 +35,15 @@ inline QString WebDigits(const QColor& color)
         .arg(WebDigit(color.blue()), 1, 16, QLatin1Char(' '));
 }
 
-/// The color hexadecimal digits name, read right-aligned so that a partly typed
-/// entry already names one ("f" is blue 0xFF); every '#' is skipped, and text
-/// that does not parse names black.
+/// The color hexadecimal digits name, every '#' skipped, read right-aligned so
+/// that a partly typed entry already names one ("f" is blue 0xFF); black if they do not parse.
 inline QColor ParseWebDigits(QString text)
 {
     text.remove(QLatin1Char('#'));
     bool ok = false;
-    int value = text.toInt(&ok, 16);
-    if (!ok)
-        value = 0;
-    return QColor(WebChannel((value >> 8) & 15), WebChannel((value >> 4) & 15), WebChannel(value & 15));
+    const int value = text.toInt(&ok, 16);
+    const int v = ok ? value : 0;
+    return QColor(WebChannel((v >> 8) & 15), WebChannel((v >> 4) & 15), WebChannel(v & 15));
 }
 
 /// The opaque gray (11 red + 16 green + 5 blue) / 32 that grayscale mode shows.
@@ -58,7 +53,7 @@ inline QColor ToGray(const QColor& color)
     return QColor(gray, gray, gray);
 }
 
-/// The color's HSL triple, with a hueless color (a gray) given hue 0 and no saturation.
+/// The color's HSL triple, a hueless color (a gray) given hue 0 and no saturation.
 inline void GetHsl(const QColor& color, int* hue, int* saturation, int* lightness)
 {
     color.getHsl(hue, saturation, lightness);

@@ -176,11 +176,7 @@ struct ColorWidgetForm {
 
         m_pColorEditor = new BVColorEditor(ColorWidget);
         m_pColorEditor->setObjectName(QStringLiteral("m_pColorEditor"));
-        QSizePolicy editorPolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-        editorPolicy.setHorizontalStretch(0);
-        editorPolicy.setVerticalStretch(0);
-        editorPolicy.setHeightForWidth(m_pColorEditor->sizePolicy().hasHeightForWidth());
-        m_pColorEditor->setSizePolicy(editorPolicy);
+        m_pColorEditor->setSizePolicy(QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum));
         gridLayout_2->addWidget(m_pColorEditor, 2, 0, 1, 1);
 
         line = new QFrame(ColorWidget);
@@ -193,11 +189,7 @@ struct ColorWidgetForm {
         horizontalLayout_2->setObjectName(QStringLiteral("horizontalLayout_2"));
         label_2 = new QLabel(ColorWidget);
         label_2->setObjectName(QStringLiteral("label_2"));
-        QSizePolicy labelPolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        labelPolicy.setHorizontalStretch(0);
-        labelPolicy.setVerticalStretch(0);
-        labelPolicy.setHeightForWidth(label_2->sizePolicy().hasHeightForWidth());
-        label_2->setSizePolicy(labelPolicy);
+        label_2->setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred));
         label_2->setAlignment(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
         horizontalLayout_2->addWidget(label_2);
 
