@@ -291,11 +291,10 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
 BVColorWheel::~BVColorWheel()
 {
     // The watchers are children and outlive this body: cut them off from the
-    // private object, then wait so that no render of this wheel outlives it.
+    // private object. No waiting: a render still running or queued owns its
+    // inputs and buffers, finishes in its pool thread, and its result is dropped.
     disconnect(d->m_pRingWatcher, nullptr, this, nullptr);
     disconnect(d->m_pTriangleWatcher, nullptr, this, nullptr);
-    d->m_pRingWatcher->waitForFinished();
-    d->m_pTriangleWatcher->waitForFinished();
     delete d;
 }
 
@@ -314,6 +313,8 @@ void BVColorWheel::SetColor(const QColor& color)
     int saturation = 0;
     int lightness = 0;
     BVColorMath::GetHsl(color, &hue, &saturation, &lightness);
+    // A color read from damaged bytes can carry any hue; building it back later must not warn.
+    hue = qBound(0, hue, 359);
     const bool newHue = hue != d->m_hue;
     d->m_hue = hue;
     d->m_lightness = lightness;

@@ -331,26 +331,10 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
 
 QToolButton* BVColorWidgetPrivate::Swatch(int slot) const
 {
-    switch (slot) {
-    case Picker:
-        return m_ui.m_pRecentPicker;
-    case FirstRecent:
-        return m_ui.m_pLastColor0;
-    case FirstRecent + 1:
-        return m_ui.m_pLastColor1;
-    case FirstRecent + 2:
-        return m_ui.m_pLastColor2;
-    case FirstRecent + 3:
-        return m_ui.m_pLastColor3;
-    case FirstRecent + 4:
-        return m_ui.m_pLastColor4;
-    case FirstRecent + 5:
-        return m_ui.m_pLastColor5;
-    case FirstRecent + 6:
-        return m_ui.m_pLastColor6;
-    default:
-        return nullptr;
-    }
+    const std::array<QToolButton*, LastRecent - Picker + 1> swatches
+        = { m_ui.m_pRecentPicker, m_ui.m_pLastColor0, m_ui.m_pLastColor1, m_ui.m_pLastColor2,
+              m_ui.m_pLastColor3, m_ui.m_pLastColor4, m_ui.m_pLastColor5, m_ui.m_pLastColor6 };
+    return slot >= Picker && slot <= LastRecent ? swatches[slot - Picker] : nullptr;
 }
 
 void BVColorWidgetPrivate::UpdateColors(int colorSpace)

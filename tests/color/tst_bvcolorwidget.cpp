@@ -232,6 +232,16 @@ private Q_SLOTS:
             QVERIFY(noisy.Restore(state));
             QCOMPARE(noisy.Save(), expected);
         }
+
+        // A foreground of hue 500° comes back as read, and working on with it logs nothing: the wheel keeps
+        // the nearest hue it can build.
+        const bvtest::MessageCatcher catcher;
+        QByteArray damaged = NewPanelState();
+        damaged.replace(42, 11, QByteArray::fromHex("04ffffc350ffff80800000"));
+        QVERIFY(panel.Restore(damaged));
+        QCOMPARE(panel.Save(), damaged);
+        QCOMPARE(panel.Child<BVColorWheel>("m_pColorWheel")->GetColor().hslHue(), 359);
+        QCOMPARE(catcher.Messages(), QStringList());
     }
 
     void wheelDrag_data()
