@@ -1,3 +1,4 @@
+#include "FormDump.h"
 #include "TestSupport.h"
 
 #include <BVColorControl.h>
@@ -9,7 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QRandomGenerator>
+#include <QPointer>
 #include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -107,22 +108,10 @@ private Q_SLOTS:
     void newPanel()
     {
         Panel panel;
-        QVERIFY(panel.Entry()->isHidden());
+        QVERIFY(bvtest::FormMatches(&panel, QStringLiteral("colorwidget.txt")));
         QCOMPARE(panel.Save(), NewPanelState());
-
-        // As a Qt 5 build saves a color of each QColor::Spec (HSV with alpha, extended RGB, HSL, CMYK): read
-        // on either toolkit and saved back, the bytes stay the same.
-        QByteArray mixed = NewPanelState(1);
-        mixed.replace(42, 44,
-            QByteArray::fromHex("0246464e20646432320000"
-                                "053c003400380039ff0000"
-                                "04ffff753014140a0a0000"
-                                "03ffff0101020203030404"));
-        QVERIFY(panel.Restore(mixed));
-        QCOMPARE(panel.Save(), mixed);
-
         bvtest::InstallEmptyTheme(); // a host without the picker image: no icon, and nothing logged
-        bvtest::MessageCatcher catcher;
+        const bvtest::MessageCatcher catcher;
         delete new BVColorWidget;
         bvtest::InstallTheme();
         QCOMPARE(catcher.Messages(), QStringList());
@@ -181,108 +170,111 @@ private Q_SLOTS:
         QVERIFY(!panel.Entry()->isVisible());
     }
 
-    void restoreAnyBytes()
+    // Refused (the panel unchanged) unless the header matches; past it, what is missing reads as zero and
+    // the rest is taken as it is, but for a QColor::Spec value QColor does not know (an invalid color).
+    void restoreBytes_data()
     {
-        // Refused, and the panel left as it was: a wrong header in any bit, or one cut short.
-        QVector<QByteArray> refused;
-        for (int i = 0; i < 38; ++i) {
-            refused << NewPanelState().left(i);
-            for (const char bit : { '\x01', '\x80' }) {
-                refused << NewPanelState();
-                refused.last()[i] = char(refused.last()[i] ^ bit);
-            }
-        }
+        QTest::addColumn<QByteArray>("state");
+        QTest::addColumn<QByteArray>("saved"); // empty: refused
+        QByteArray full = NewPanelState(1);
+        for (int at = 42; at < 152; at += 11)
+            full.replace(at, 11, QByteArray::fromHex("03123456789abcdef01234"));
+        QByteArray flipped = full, unknownSpec = full, damagedHue = full;
+        flipped[37] = char(flipped[37] ^ 0x01);
+        unknownSpec[53] = '\x07';
+        damagedHue.replace(42, 11, QByteArray::fromHex("04ffffc350ffff80800000")); // HSL, hue 500°
+        const auto zeros = [](int n) { return QByteArray(n, '\0'); };
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("header cut") << full.left(37) << QByteArray();
+        QTest::newRow("header changed") << flipped << QByteArray();
+        QTest::newRow("header only") << full.left(38) << full.left(38) + zeros(114);
+        QTest::newRow("space cut") << full.left(41) << full.left(38) + zeros(114);
+        QTest::newRow("in a channel") << full.left(50) << full.left(49) + zeros(103);
+        QTest::newRow("all") << full << full;
+        QTest::newRow("unknown spec") << unknownSpec << full.left(53) + zeros(1) + full.mid(54);
+        QTest::newRow("damaged hue") << damagedHue << damagedHue;
+        // As a Qt 5 build saves a color of each QColor::Spec (HSV with alpha, extended RGB, HSL, CMYK): read
+        // on either toolkit and saved back, the bytes stay the same.
+        const QByteArray specs = full.left(42)
+            + QByteArray::fromHex("0246464e20646432320000053c003400380039ff0000"
+                                  "04ffff753014140a0a000003ffff0101020203030404")
+            + full.mid(86);
+        QTest::newRow("every spec") << specs << specs;
+    }
+
+    void restoreBytes()
+    {
+        QFETCH(QByteArray, state);
+        QFETCH(QByteArray, saved);
+        const bvtest::MessageCatcher catcher;
         Panel panel;
         panel.SetForeground(Qt::red);
         const QByteArray before = panel.Save();
         panel.Clear();
-        for (const QByteArray& state : refused) {
-            QVERIFY2(!panel.Restore(state), state.toHex().constData());
-            QCOMPARE(panel.Save(), before);
-        }
+        QCOMPARE(panel.Restore(state), !saved.isEmpty());
+        QCOMPARE(panel.Save(), saved.isEmpty() ? before : saved);
         QCOMPARE(panel.order, QString());
-
-        // Cut short after the header: a field (space, then QColor::spec(), alpha, r, g, b, pad) not all there
-        // reads as zero.
-        QByteArray full = NewPanelState(1);
-        for (int at = 42; at < 152; at += 11)
-            full.replace(at, 11, QByteArray::fromHex("03123456789abcdef01234"));
-        for (int length = 38; length < 152; ++length) {
-            QByteArray expected = full;
-            for (int at = 38, size = 4; at < 152; at += size, size = (at - 42) % 11 ? 2 : 1)
-                if (at + size > length)
-                    expected.replace(at, size, QByteArray(size, '\0'));
-            Panel cut;
-            QVERIFY(cut.Restore(full.left(length)));
-            QCOMPARE(cut.Save(), expected);
-        }
-
-        // Any bytes after a good header are taken over as they are, except a
-        // QColor::Spec value QColor does not know, which reads as an invalid color.
-        QRandomGenerator random(20240517);
-        for (int round = 0; round < 40; ++round) {
-            QByteArray state = NewPanelState().left(38);
-            while (state.size() < 152)
-                state.append(char(random.bounded(256)));
-            QByteArray expected = state;
-            for (int at = 42; at < 152; at += 11)
-                if (qint8(state[at]) < QColor::Invalid || qint8(state[at]) > QColor::ExtendedRgb)
-                    expected[at] = char(QColor::Invalid);
-            Panel noisy;
-            QVERIFY(noisy.Restore(state));
-            QCOMPARE(noisy.Save(), expected);
-        }
-
-        // A foreground of hue 500° comes back as read, and working on with it logs nothing: the wheel keeps
-        // the nearest hue it can build.
-        const bvtest::MessageCatcher catcher;
-        QByteArray damaged = NewPanelState();
-        damaged.replace(42, 11, QByteArray::fromHex("04ffffc350ffff80800000"));
-        QVERIFY(panel.Restore(damaged));
-        QCOMPARE(panel.Save(), damaged);
-        QCOMPARE(panel.Child<BVColorWheel>("m_pColorWheel")->GetColor().hslHue(), 359);
+        // Working on with a restored color logs nothing: the wheel keeps a hue it can build.
+        panel.SetBackground(Qt::blue);
+        QVERIFY(panel.Child<BVColorWheel>("m_pColorWheel")->GetColor().hslHue() <= 359);
         QCOMPARE(catcher.Messages(), QStringList());
     }
 
     void wheelDrag_data()
     {
         QTest::addColumn<int>("colorSpace");
-        QTest::newRow("RGB") << 0;
-        QTest::newRow("Web") << 2;
+        QTest::addColumn<int>("deleteAt"); // the host deletes the panel (later) from this change on
+        QTest::newRow("RGB") << 0 << 0;
+        QTest::newRow("Web") << 2 << 0;
+        QTest::newRow("deleted during the drag") << 0 << 2;
     }
 
     void wheelDrag()
     {
         QFETCH(int, colorSpace);
-        Panel panel;
-        auto* wheel = panel.Child<BVColorWheel>("m_pColorWheel");
-        panel.Spaces()->setCurrentIndex(colorSpace);
-        panel.SetForeground(QColor::fromHsl(0, 255, 128));
-        panel.show();
+        QFETCH(int, deleteAt);
+        QPointer<Panel> panel = new Panel;
+        QPointer<BVColorWheel> wheel = panel->Child<BVColorWheel>("m_pColorWheel");
+        panel->Spaces()->setCurrentIndex(colorSpace);
+        panel->SetForeground(QColor::fromHsl(0, 255, 128));
+        panel->show();
         QTRY_VERIFY(wheel->findChild<QWidget*>(QStringLiteral("ANGLECONTROL"))->isVisible());
+        connect(panel.data(), &BVColorWidget::ForegroundChanged, [&] {
+            if (panel->order.size() == deleteAt)
+                panel->deleteLater();
+        });
 
         // r is the middle of the 22-pixel ring, right of the panel's 16-pixel margin.
         const QRect square = WheelRect(wheel->size(), 1, QMargins(16, 0, 0, 0));
         const QPoint c = square.center();
         const int r = square.width() / 2 - 11;
-        panel.Clear();
-        QSignalSpy wheelSpy(wheel, &BVColorWheel::ColorChanged);
+        panel->Clear();
+        QSignalSpy wheelSpy(wheel.data(), &BVColorWheel::ColorChanged);
         QTest::mousePress(wheel, Qt::LeftButton, {}, c + QPoint(0, r));
         for (const QPoint& pos : { c + QPoint(0, r + 5), c + QPoint(-r, 0), c + QPoint(0, -r) }) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (!wheel)
+                break;
             QMouseEvent move(
                 QEvent::MouseMove, pos, wheel->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
             QApplication::sendEvent(wheel, &move);
         }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (deleteAt) {
+            QVERIFY(!panel);
+            QCOMPARE(wheelSpy.count(), deleteAt);
+            return;
+        }
         QTest::mouseRelease(wheel, Qt::LeftButton, {}, c + QPoint(0, -r));
-
         const QColor last = QColor::fromHsl(270, 255, 128);
-        QCOMPARE(panel.colors,
+        QCOMPARE(panel->colors,
             (QVector<QColor> { QColor::fromHsl(90, 255, 128), QColor::fromHsl(180, 255, 128), last }));
-        QCOMPARE(panel.order, QStringLiteral("FFF"));
+        QCOMPARE(panel->order, QStringLiteral("FFF"));
         QCOMPARE(wheelSpy.count(), 3); // nothing written back to the wheel
         QCOMPARE(wheel->GetColor(), last);
         const QRgb shown = colorSpace == 2 ? Reduced(last.rgb()) : last.rgb();
-        QCOMPARE(qMakePair(panel.Control(), panel.Editor()), qMakePair(shown, shown));
+        QCOMPARE(qMakePair(panel->Control(), panel->Editor()), qMakePair(shown, shown));
+        delete panel;
     }
 
     void webEntry()
@@ -360,9 +352,8 @@ private Q_SLOTS:
         }
     }
 
-    // The newest first; a color already there moves to the front, from the
-    // front it stays; the picker has a swatch of its own. That only the seven
-    // newest stay is checked by the hardening test.
+    // The newest first; a color already there moves to the front, from the front it stays; only the seven
+    // newest stay; the picker has a swatch of its own.
     void recentList()
     {
         Panel panel;
@@ -423,6 +414,28 @@ private Q_SLOTS:
         QCOMPARE(panel.Save().mid(64), before.mid(64)); // picker and recent colors unchanged
         QCOMPARE(panel.Editor(), colorSpace == 2 ? Reduced(color.rgb()) : color.rgb());
         QCOMPARE(panel.Control(), shown);
+    }
+
+    // Stored and reported as given, a second invalid color is no change, they round-trip, and nothing is
+    // logged.
+    void invalidColors()
+    {
+        const bvtest::MessageCatcher catcher;
+        Panel panel;
+        for (int i = 0; i < 2; ++i) {
+            panel.SetForeground(QColor());
+            panel.SetBackground(QColor());
+        }
+        panel.SetRecentColor(QColor());
+        panel.SetRecentPicker(QColor());
+        QCOMPARE(panel.order, QStringLiteral("FB"));
+        QVERIFY(!panel.GetForeground().isValid() && !panel.GetBackground().isValid());
+        Panel copy;
+        QVERIFY(copy.Restore(panel.Save()));
+        QCOMPARE(copy.Save(), panel.Save());
+        panel.SetForeground(QColor(12, 34, 56));
+        QCOMPARE(panel.Editor(), qRgb(12, 34, 56));
+        QCOMPARE(catcher.Messages(), QStringList());
     }
 
     void destroyWhileBusy()

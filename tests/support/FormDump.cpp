@@ -63,10 +63,23 @@ QString Widget(const QWidget* w)
         line += QStringLiteral(" text '%1' icon %2").arg(button->text(), Size(button->iconSize()));
     if (const auto* frame = qobject_cast<const QFrame*>(w); frame && frame->frameShape() != QFrame::NoFrame)
         line += QStringLiteral(" frame %1/%2").arg(int(frame->frameShape())).arg(int(frame->frameShadow()));
-    if (const auto* label = qobject_cast<const QLabel*>(w))
-        line += QStringLiteral(" text '%1' align %2").arg(label->text()).arg(int(label->alignment()));
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        const QPixmap pixmap = label->pixmap();
+#else
+        const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
+#endif
+        // In logical pixels, the same at any device pixel ratio.
+        line += QStringLiteral(" text '%1' align %2 pixmap %3")
+                    .arg(label->text())
+                    .arg(int(label->alignment()))
+                    .arg(Size(pixmap.size() / pixmap.devicePixelRatio()));
+    }
     if (const auto* edit = qobject_cast<const QLineEdit*>(w))
-        line += QStringLiteral(" mask '%1' length %2").arg(edit->inputMask()).arg(edit->maxLength());
+        line += QStringLiteral(" mask '%1' length %2 text '%3'")
+                    .arg(edit->inputMask())
+                    .arg(edit->maxLength())
+                    .arg(edit->text());
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(w))
         line += QStringLiteral(" range %1..%2").arg(slider->minimum()).arg(slider->maximum());
     if (const auto* box = qobject_cast<const QSpinBox*>(w))
