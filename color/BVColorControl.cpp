@@ -1,6 +1,7 @@
 #include "BVColorControl.h"
 
 #include "BVColorMath.h"
+#include "BVLanguageWatcher.h"
 #include "SetButtonColor.h"
 
 #include <QCoreApplication>
@@ -102,6 +103,7 @@ BVColorControl::BVColorControl(QWidget* parent)
     , d(new BVColorControlPrivate(this))
 {
     d->m_ui.SetupUi(this);
+    new BVLanguageWatcher(this, [this] { d->m_ui.RetranslateUi(this); });
     connect(d->m_ui.m_pBackground, SIGNAL(clicked()), this, SIGNAL(Swap()));
     connect(d->m_ui.m_pForeground, SIGNAL(clicked()), this, SIGNAL(Activate()));
     connect(d->m_ui.m_pSwap, SIGNAL(clicked()), this, SIGNAL(Swap()));

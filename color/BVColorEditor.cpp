@@ -1,6 +1,7 @@
 #include "BVColorEditor.h"
 
 #include "BVColorMath.h"
+#include "BVLanguageWatcher.h"
 #include "EasySlider.h"
 #include "SmartSpinBox.h"
 
@@ -197,6 +198,11 @@ BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)
     m_pWebPage->hide();
 
     SetGrooves(Rgb, QColor(Qt::black), -1);
+    new BVLanguageWatcher(this, [this] {
+        m_rgb.RetranslateUi(m_pRGBPage);
+        m_hsl.RetranslateUi(m_pHSLPage);
+        m_web.RetranslateUi(m_pWebPage);
+    });
     // Lightness alone does not depend on the other components.
     SetGroove(m_hsl.m_pLightnessSlider, LightnessRamp());
 }

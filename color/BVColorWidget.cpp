@@ -5,6 +5,7 @@
 #include "BVColorMath.h"
 #include "BVColorWheel.h"
 #include "BVComboBox.h"
+#include "BVLanguageWatcher.h"
 #include "BVQtCompat.h"
 #include "BVStringHelper.h"
 #include "SetButtonColor.h"
@@ -281,6 +282,15 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     m_colors[Background] = QColor(Qt::white);
 
     m_ui.SetupUi(m_pOwner);
+    // The retranslate step also resets the entry's mask and "#" text; in the
+    // web space that must not count as an edit, and the entry keeps its digits.
+    new BVLanguageWatcher(m_pOwner, [this] {
+        const QString text = m_ui.m_pWebEditor->text();
+        const bool blocked = std::exchange(m_blockWeb, true);
+        m_ui.RetranslateUi(m_pOwner);
+        m_ui.m_pWebEditor->setText(text);
+        m_blockWeb = blocked;
+    });
     m_ui.m_pColorWheel->SetMargins(QMargins(16, 0, 0, 0));
 
     const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_ui.m_pPickerIcon);
