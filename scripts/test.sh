@@ -76,3 +76,4 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
     fi
 fi
 echo "== All tests passed"
+"$bv_root/scripts/test_ratio.sh"
