@@ -7,11 +7,8 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTextStream>
-#include <QtTest>
 
 namespace bvtest {
 
@@ -19,23 +16,22 @@ namespace {
 
 QString Size(const QSize& s)
 {
-    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+    return QString::asprintf("%dx%d", s.width(), s.height());
 }
 
 QString Policy(const QSizePolicy& p)
 {
-    return QStringLiteral("%1/%2").arg(int(p.horizontalPolicy())).arg(int(p.verticalPolicy()));
+    return QString::asprintf("%d/%d", int(p.horizontalPolicy()), int(p.verticalPolicy()));
 }
 
 // Where the item sits in its layout: a grid cell with spans, or a box index.
 QString Cell(const QLayout* layout, int index)
 {
-    if (const auto* grid = qobject_cast<const QGridLayout*>(layout)) {
-        int row, column, rows, columns;
+    int row = index, column = -1, rows = 0, columns = 0;
+    if (const auto* grid = qobject_cast<const QGridLayout*>(layout))
         grid->getItemPosition(index, &row, &column, &rows, &columns);
-        return QStringLiteral(" @%1,%2+%3x%4").arg(row).arg(column).arg(rows).arg(columns);
-    }
-    return QStringLiteral(" @%1").arg(index);
+    return column < 0 ? QString::asprintf(" @%d", row)
+                      : QString::asprintf(" @%d,%d+%dx%d", row, column, rows, columns);
 }
 
 bool InLayout(const QLayout* layout, const QWidget* w)
@@ -50,11 +46,12 @@ bool InLayout(const QLayout* layout, const QWidget* w)
 
 QString Widget(const QWidget* w)
 {
-    QString line = QStringLiteral("%1 '%2' min %3 max %4 policy %5 focus %6%7")
-                       .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
-                           Size(w->minimumSize()), Size(w->maximumSize()), Policy(w->sizePolicy()))
-                       .arg(int(w->focusPolicy()))
-                       .arg(w->isHidden() ? QStringLiteral(" hidden") : QString());
+    QString line
+        = QStringLiteral("%1 '%2' min %3 max %4 policy %5 focus %6")
+              .arg(QLatin1String(w->metaObject()->className()), w->objectName(), Size(w->minimumSize()),
+                  Size(w->maximumSize()), Policy(w->sizePolicy()), QString::number(w->focusPolicy()));
+    if (w->isHidden())
+        line += QStringLiteral(" hidden");
     if (!w->windowTitle().isEmpty())
         line += QStringLiteral(" title '%1'").arg(w->windowTitle());
     if (!w->toolTip().isEmpty())
@@ -62,7 +59,7 @@ QString Widget(const QWidget* w)
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         line += QStringLiteral(" text '%1' icon %2").arg(button->text(), Size(button->iconSize()));
     if (const auto* frame = qobject_cast<const QFrame*>(w); frame && frame->frameShape() != QFrame::NoFrame)
-        line += QStringLiteral(" frame %1/%2").arg(int(frame->frameShape())).arg(int(frame->frameShadow()));
+        line += QString::asprintf(" frame %d/%d", int(frame->frameShape()), int(frame->frameShadow()));
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
         const QPixmap pixmap = label->pixmap();
@@ -71,68 +68,52 @@ QString Widget(const QWidget* w)
 #endif
         // In logical pixels, the same at any device pixel ratio.
         line += QStringLiteral(" text '%1' align %2 pixmap %3")
-                    .arg(label->text())
-                    .arg(int(label->alignment()))
-                    .arg(Size(pixmap.size() / pixmap.devicePixelRatio()));
+                    .arg(label->text(), QString::number(label->alignment()),
+                        Size(pixmap.size() / pixmap.devicePixelRatio()));
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(w))
         line += QStringLiteral(" mask '%1' length %2 text '%3'")
-                    .arg(edit->inputMask())
-                    .arg(edit->maxLength())
-                    .arg(edit->text());
+                    .arg(edit->inputMask(), QString::number(edit->maxLength()), edit->text());
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(w))
-        line += QStringLiteral(" range %1..%2").arg(slider->minimum()).arg(slider->maximum());
+        line += QString::asprintf(" range %d..%d", slider->minimum(), slider->maximum());
     if (const auto* box = qobject_cast<const QSpinBox*>(w))
-        line += QStringLiteral(" range %1..%2 base %3 buttons %4")
-                    .arg(box->minimum())
-                    .arg(box->maximum())
-                    .arg(box->displayIntegerBase())
-                    .arg(int(box->buttonSymbols()));
+        line += QString::asprintf(" range %d..%d base %d buttons %d", box->minimum(), box->maximum(),
+            box->displayIntegerBase(), int(box->buttonSymbols()));
     if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
         line += QStringLiteral(" items '%1' adjust %2")
-                    .arg(items.join(QLatin1Char('|')))
-                    .arg(combo->sizeAdjustPolicy());
+                    .arg(items.join(QLatin1Char('|')), QString::number(combo->sizeAdjustPolicy()));
     }
     // Fixed geometry only: a widget in a layout is placed by the style and the fonts.
-    const QWidget* parent = w->parentWidget();
-    if (!parent || !InLayout(parent->layout(), w))
-        line += QStringLiteral(" at %1,%2 %3").arg(w->x()).arg(w->y()).arg(Size(w->size()));
+    if (!w->parentWidget() || !InLayout(w->parentWidget()->layout(), w))
+        line += QString::asprintf(" at %d,%d ", w->x(), w->y()) + Size(w->size());
     return line;
-}
-
-void DumpLayout(const QLayout* layout, const QString& indent, QStringList& out);
-
-void DumpItem(const QLayout* layout, int index, const QString& indent, QStringList& out)
-{
-    QLayoutItem* item = layout->itemAt(index);
-    if (QWidget* w = item->widget())
-        out << indent + QStringLiteral("widget '%1'").arg(w->objectName()) + Cell(layout, index);
-    else if (QLayout* inner = item->layout()) {
-        out << indent + QStringLiteral("layout") + Cell(layout, index);
-        DumpLayout(inner, indent + QStringLiteral("  "), out);
-    } else if (QSpacerItem* spacer = item->spacerItem())
-        out << indent
-                + QStringLiteral("spacer %1 policy %2")
-                      .arg(Size(spacer->sizeHint()), Policy(spacer->sizePolicy()))
-                + Cell(layout, index);
 }
 
 void DumpLayout(const QLayout* layout, const QString& indent, QStringList& out)
 {
     const QMargins m = layout->contentsMargins();
     out << indent
-            + QStringLiteral("%1 '%2' margins %3,%4,%5,%6 spacing %7")
-                  .arg(QLatin1String(layout->metaObject()->className()), layout->objectName())
-                  .arg(m.left())
-                  .arg(m.top())
-                  .arg(m.right())
-                  .arg(m.bottom())
-                  .arg(layout->spacing());
-    for (int i = 0; i < layout->count(); ++i)
-        DumpItem(layout, i, indent + QStringLiteral("  "), out);
+            + QString::asprintf("%s '%s' margins %d,%d,%d,%d spacing %d", layout->metaObject()->className(),
+                qPrintable(layout->objectName()), m.left(), m.top(), m.right(), m.bottom(),
+                layout->spacing());
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        const QString at = indent + QStringLiteral("  ");
+        if (const QWidget* w = item->widget())
+            out << at + QStringLiteral("widget '%1'").arg(w->objectName()) + Cell(layout, i);
+        else if (const QSpacerItem* spacer = item->spacerItem())
+            out << at
+                    + QStringLiteral("spacer %1 policy %2")
+                          .arg(Size(spacer->sizeHint()), Policy(spacer->sizePolicy()))
+                    + Cell(layout, i);
+        else if (item->layout()) {
+            out << at + QStringLiteral("layout") + Cell(layout, i);
+            DumpLayout(item->layout(), at + QStringLiteral("  "), out);
+        }
+    }
 }
 
 void DumpWidget(const QWidget* w, const QString& indent, QStringList& out)
@@ -162,11 +143,8 @@ bool FormMatches(const QWidget* root, const QString& name)
 {
     const QString actual = DumpForm(root);
     QFile file(QStringLiteral(BV_TEST_FORMS_DIR "/") + name);
-    if (qEnvironmentVariableIntValue("BV_UPDATE_FORMS") == 1) {
-        file.open(QIODevice::WriteOnly | QIODevice::Text);
-        file.write(actual.toUtf8());
-        return true;
-    }
+    if (qEnvironmentVariableIntValue("BV_UPDATE_FORMS") == 1)
+        return file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(actual.toUtf8()) > 0;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     const QStringList want = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
@@ -176,9 +154,7 @@ bool FormMatches(const QWidget* root, const QString& name)
             qWarning("%s line %d\n  expected: %s\n  actual:   %s", qPrintable(name), i + 1,
                 qPrintable(want.value(i)), qPrintable(got.value(i)));
             QFile out(QDir::currentPath() + QLatin1Char('/') + name);
-            if (out.open(QIODevice::WriteOnly | QIODevice::Text))
-                out.write(actual.toUtf8());
-            return false;
+            return out.open(QIODevice::WriteOnly | QIODevice::Text) && out.write(actual.toUtf8()) < 0;
         }
     }
     return true;
