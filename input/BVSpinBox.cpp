@@ -87,17 +87,20 @@ BVSpinBox::BVSpinBox(QWidget* parent)
 
 BVSpinBox::~BVSpinBox()
 {
-    // ~QWidget still hides and deletes the popup and the button; nothing they
-    // emit or deliver on the way may reach this object's freed state.
-    d->m_pSlider->removeEventFilter(this);
+    // Closing here, while this is still a whole box, also drops the value ties
+    // and the slider's filter; after that nothing the button does while
+    // ~QWidget deletes it may reach this object's freed state.
+    d->m_pButton->setChecked(false);
     disconnect(d->m_pButton, nullptr, this, nullptr);
-    disconnect(d->m_pSlider, nullptr, this, nullptr);
-    disconnect(this, nullptr, d->m_pSlider, nullptr);
     delete d;
 }
 
 bool BVSpinBox::event(QEvent* event)
 {
+    // The popup is a window of its own, so hiding the box (or its window) or
+    // disabling it would leave the popup floating over whatever comes next.
+    if (event->type() == QEvent::Hide || (event->type() == QEvent::EnabledChange && !isEnabled()))
+        d->m_pButton->setChecked(false);
     if (bvkeys::HandleSmartKey(this, event))
         return true;
     // Tab stays in the box: the popup's slider is the only other place it
