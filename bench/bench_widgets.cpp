@@ -72,8 +72,13 @@ struct DragPanel {
 
 DragPanel& Panel()
 {
-    static DragPanel panel;
-    return panel;
+    // Deleted by a post routine, which QApplication's destructor runs while
+    // widgets can still go; a static panel would die after the application.
+    static DragPanel* panel = [] {
+        qAddPostRoutine([] { delete panel; });
+        return new DragPanel;
+    }();
+    return *panel;
 }
 
 // One mouse move of a hue drag, everything synchronous included: wheel,
