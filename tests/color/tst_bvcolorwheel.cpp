@@ -7,6 +7,7 @@
 #include "BVQtCompat.h"
 #include "TestSupport.h"
 
+#include <QPainter>
 #include <QResizeEvent>
 #include <QSignalSpy>
 #include <QThreadPool>
@@ -166,7 +167,7 @@ private Q_SLOTS:
         // Triangle: pure hue, white and black corners, clockwise from the
         // hue; clear beyond the edge opposite the hue.
         const double a = square.width() / 2.0 - 22 * ratio;
-        for (int hue : { 0, 90, 200, 359 }) {
+        for (int hue : { 0, 90, 200, 359, 360 }) { // 360 is red again
             const QImage image = RenderTriangleImage(size, 22, hue, ratio, margins);
             const QColor pure = image.pixelColor(Around(centre, hue, a * 0.92));
             const QColor white = image.pixelColor(Around(centre, hue + 120, a * 0.92));
@@ -270,6 +271,9 @@ private Q_SLOTS:
         QTest::newRow("four vertices")
             << (t + QVector<QPointF> { QPointF(1, 1) }) << QPoint(100, 100) << QPoint(-1, -1);
         QTest::newRow("degenerate") << QVector<QPointF>(3, QPointF(0, 0)) << QPoint(5, 7) << QPoint(0, 0);
+        // The hue corner on the gray axis: the colored edge meets the perpendicular at the axis itself.
+        QTest::newRow("flat") << QVector<QPointF> { QPointF(50, 50), QPointF(50, 100), QPointF(50, 0) }
+                              << QPoint(50, 75) << QPoint(191, 0);
     }
 
     void pickColorOutside()
@@ -425,10 +429,10 @@ private Q_SLOTS:
         QFETCH(QColor, color);
         QFETCH(QColor, expected);
         QFETCH(int, signals);
-
         QFETCH(bool, render);
 
         BVColorWheel wheel;
+        QCOMPARE(wheel.GetColor(), QColor::fromHsl(0, 0, 0, 255)); // a new wheel holds black
         wheel.SetColor(before);
         QTRY_VERIFY(Settled(wheel));
         QSignalSpy spy(&wheel, &BVColorWheel::ColorChanged);
@@ -477,6 +481,21 @@ private Q_SLOTS:
         QCOMPARE(qMakePair(state.ring.devicePixelRatio(), state.triangle.devicePixelRatio()),
             qMakePair(qreal(ratio), qreal(ratio)));
         QVERIFY(angle->isVisible() && color->isVisible());
+
+        // A paint draws the ring, then the triangle, both at the origin, and nothing else.
+        if (wheel->devicePixelRatioF() == ratio) {
+            QImage expected(size * ratio, QImage::Format_ARGB32_Premultiplied);
+            expected.setDevicePixelRatio(ratio);
+            expected.fill(wheel->palette().color(QPalette::Window)); // the grab's background
+            {
+                QPainter painter(&expected);
+                painter.drawImage(0, 0, state.ring.toImage());
+                painter.drawImage(0, 0, state.triangle.toImage());
+            }
+            shown.Marker("ANGLECONTROL")->hide();
+            shown.Marker("COLORCONTROL")->hide();
+            QCOMPARE(wheel->grab().toImage().convertToFormat(expected.format()), expected);
+        }
 
         // A hue change renders the triangle only; a second one while the
         // first renders is taken up by the follow-up, with the latest hue.
