@@ -69,13 +69,9 @@ void ColorControlForm::RetranslateUi(QWidget* ColorControl)
 {
     ColorControl->setWindowTitle(QCoreApplication::translate("ColorControl", "ColorControl"));
     m_pForeground->setToolTip(QCoreApplication::translate("ColorControl", "Foreground color"));
-    m_pForeground->setText(QString());
     m_pBackground->setToolTip(QCoreApplication::translate("ColorControl", "Background color"));
-    m_pBackground->setText(QString());
     m_pReset->setToolTip(QCoreApplication::translate("ColorControl", "Reset to default (D)"));
-    m_pReset->setText(QString());
     m_pSwap->setToolTip(QCoreApplication::translate("ColorControl", "Swap colors (X)"));
-    m_pSwap->setText(QString());
 }
 
 } // namespace

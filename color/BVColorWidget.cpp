@@ -223,21 +223,12 @@ struct ColorWidgetForm {
     void RetranslateUi(QWidget* ColorWidget)
     {
         ColorWidget->setWindowTitle(QCoreApplication::translate("ColorWidget", "Color widget"));
-        m_pLastColor0->setText(QString());
-        m_pPickerIcon->setText(QString());
-        m_pRecentPicker->setText(QString());
         m_pColorSpace->setItemText(0, QCoreApplication::translate("ColorWidget", "RGB"));
         m_pColorSpace->setItemText(1, QCoreApplication::translate("ColorWidget", "HSL"));
         m_pColorSpace->setItemText(2, QCoreApplication::translate("ColorWidget", "Web"));
         m_pWebEditor->setInputMask(QCoreApplication::translate("ColorWidget", "\\#HHH"));
         m_pWebEditor->setText(QCoreApplication::translate("ColorWidget", "#"));
         label_2->setText(QCoreApplication::translate("ColorWidget", "Previous colors:"));
-        m_pLastColor1->setText(QString());
-        m_pLastColor2->setText(QString());
-        m_pLastColor3->setText(QString());
-        m_pLastColor4->setText(QString());
-        m_pLastColor5->setText(QString());
-        m_pLastColor6->setText(QString());
     }
 };
 
