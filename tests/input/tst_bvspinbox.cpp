@@ -59,10 +59,11 @@ void tst_BVSpinBox::opensAndCloses_data()
     QTest::addColumn<QString>("where");
     QTest::addColumn<Action>("how");
     QTest::addColumn<bool>("staysOpen");
-    // The toolkit closes a popup on a plain Escape itself; a shifted one is left to the box.
-    QTest::newRow("near the bottom, Shift+Escape in the slider")
-        << "bottom" << Action([](Host& h) { QTest::keyClick(h.slider, Qt::Key_Escape, Qt::ShiftModifier); })
-        << false;
+    // Only the box closes on a shifted Escape (the toolkit on a plain one); sent without a Shift press.
+    QTest::newRow("near the bottom, Shift+Escape in the slider") << "bottom" << Action([](Host& h) {
+        QKeyEvent shiftEscape(QEvent::KeyPress, Qt::Key_Escape, Qt::ShiftModifier);
+        QApplication::sendEvent(h.slider, &shiftEscape);
+    }) << false;
     QTest::newRow("near the left edge, click outside") << "left" << Action([](Host& h) {
         QTest::mouseClick(h.window.windowHandle(), Qt::LeftButton, {}, h.CursorOn(&h.window));
     }) << false;
@@ -89,6 +90,7 @@ void tst_BVSpinBox::opensAndCloses()
 
     Host host;
     QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    QCOMPARE(host.button->geometry().topRight(), host.box->rect().topRight()); // over the box's right end
     const QRect area = host.box->screen()->availableGeometry();
     const bool bottom = where == QLatin1String("bottom"), left = where == QLatin1String("left");
     const bool wide = where == QLatin1String("wide");
@@ -99,7 +101,6 @@ void tst_BVSpinBox::opensAndCloses()
     host.window.move(host.window.pos() + boxAt - host.box->mapToGlobal(QPoint()));
     QTRY_COMPARE(host.box->mapToGlobal(QPoint()), boxAt);
     QTest::mouseClick(host.button, Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowExposed(host.popup));
 
     // Two pixels below the box and flush right, unless that leaves the screen (whose right edge wins).
     const QRect box(boxAt, host.box->size()), popup = host.popup->geometry();
