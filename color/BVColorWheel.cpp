@@ -68,17 +68,19 @@ void FinishRender(bool& busy, bool pending, RenderWatcher<T>* watcher, Install i
 // one repaints the same memory instead of touching fresh pages every time.
 class TriangleSpares {
 public:
-    /// Takes a finished render: its image becomes the shown one, and the
-    /// image shown until now and the render's layers become spares.
-    const QImage& Install(TriangleBuffers&& result)
+    /// Takes a finished render: its image becomes the one `shown` draws,
+    /// and the image shown until now and the render's layers become spares.
+    void Install(TriangleBuffers&& result, QPixmap& shown)
     {
         QImage outgoing = std::move(m_shown);
         m_shown = std::move(result.image);
-        // Someone may still hold a copy of the old pixmap: then it is not ours.
+        // Same format: the pixmap shares the buffer, no copy on this thread.
+        shown = QPixmap::fromImage(m_shown);
+        // The old pixmap is gone, so the outgoing buffer is ours alone,
+        // unless someone still holds a copy of that pixmap.
         m_spares.image = outgoing.isDetached() ? std::move(outgoing) : QImage();
         m_spares.black = std::move(result.black);
         m_spares.white = std::move(result.white);
-        return m_shown;
     }
     /// The spares, for the next render; none are left behind.
     TriangleBuffers Take() { return std::exchange(m_spares, TriangleBuffers()); }
@@ -182,8 +184,7 @@ void BVColorWheelPrivate::OnTriangleRendered()
     FinishRender(
         m_triangleBusy, m_trianglePending, m_pTriangleWatcher,
         [this](std::shared_ptr<TriangleBuffers>&& result) {
-            // Same format: the pixmap shares the buffer, no copy on this thread.
-            m_trianglePixmap = QPixmap::fromImage(m_spares.Install(std::move(*result)));
+            m_spares.Install(std::move(*result), m_trianglePixmap);
             m_pSpareTimer->start();
         },
         [this] { StartTriangleRender(); });
