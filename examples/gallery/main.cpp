@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -99,8 +101,27 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("BVWidgets gallery"));
     auto* layout = new QVBoxLayout(&window);
+    auto* options = new QHBoxLayout;
+    layout->addLayout(options);
     auto* darkStyle = new QCheckBox(QStringLiteral("Dark host style"), &window);
-    layout->addWidget(darkStyle);
+    options->addWidget(darkStyle);
+    // A switch here reaches every control already built, as a host's own switch does.
+    auto* languages = new QComboBox(&window);
+    languages->addItems({ QStringLiteral("English"), QStringLiteral("Deutsch") });
+    languages->setCurrentIndex(translator.isEmpty() ? 0 : 1);
+    QObject::connect(
+        languages, QOverload<int>::of(&QComboBox::currentIndexChanged), &app, [&translator](int index) {
+            if (index == 1
+                && (!translator.isEmpty()
+                    || translator.load(
+                        QStringLiteral("bvwidgets_de"), QStringLiteral(BV_GALLERY_TRANSLATIONS_DIR))))
+                QCoreApplication::installTranslator(&translator);
+            else
+                QCoreApplication::removeTranslator(&translator);
+        });
+    options->addWidget(new QLabel(QStringLiteral("Language:"), &window));
+    options->addWidget(languages);
+    options->addStretch();
     QObject::connect(
         darkStyle, &QCheckBox::toggled, &app, [&app](bool on) { app.setStyleSheet(HostStyleSheet(on)); });
     darkStyle->setChecked(parser.isSet(dark));
