@@ -110,6 +110,7 @@ void tst_BVSpinBox::opensAndCloses()
     // The slider takes the box's range and value; the two follow each other only while open.
     const QList<int> opened = { host.slider->minimum(), host.slider->maximum(), host.slider->value() };
     QCOMPARE(opened, QList<int>({ -50, 500, 500 }));
+    QCOMPARE(qMakePair(host.slider->x(), host.slider->width()), qMakePair(0, popup.width())); // no margins
     QTRY_VERIFY(host.slider->hasFocus());
     host.slider->setValue(70);
     host.box->stepDown();
