@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QTest>
 #include <QWidget>
 
 namespace bvtest {
@@ -65,6 +66,13 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton
     QMouseEvent event(
         type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
     QApplication::sendEvent(w, &event);
+}
+
+bool ShowActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 } // namespace bvtest

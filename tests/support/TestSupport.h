@@ -31,4 +31,8 @@ private:
 // the parent. A move reports no button; presses and moves hold `button`.
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 
+// Shows the window and makes it the active one, which under Xvfb, with no
+// window manager, nothing else does. True once it is active.
+bool ShowActive(QWidget* window);
+
 } // namespace bvtest
