@@ -2,13 +2,13 @@
 #include "BVSpinBox.h"
 #include "SmartDoubleSpinBox.h"
 #include "SmartSpinBox.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 
 class tst_SmartSpinBox : public QObject {
     Q_OBJECT
@@ -20,69 +20,58 @@ private Q_SLOTS:
 
 void tst_SmartSpinBox::keys_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("kind"); // 0 int, 1 double, 2 popup
+    QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<int>("focusTo"); // 0 the edit before, 1 the box, 2 the edit after, -1 nobody
     QTest::addColumn<double>("value");
 
-    for (const char* kind : { "int", "double", "popup" }) {
-        const bool popup = qstrcmp(kind, "popup") == 0;
-        auto row
-            = [&](const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers, int focusTo, double value) {
-                  QTest::addRow("%s %s", kind, name)
-                      << QString::fromLatin1(kind) << int(key) << int(modifiers) << focusTo << value;
-              };
+    for (const int kind : { 0, 1, 2 }) {
+        const char* box = QList<const char*> { "int", "double", "popup" }.at(kind);
         // The popup box keeps Tab, and the typed text with it.
-        row("Tab", Qt::Key_Tab, Qt::NoModifier, popup ? 1 : 2, popup ? 5 : 42);
-        row("Backtab", Qt::Key_Backtab, Qt::ShiftModifier, 0, 42);
-        row("Return", Qt::Key_Return, Qt::NoModifier, -1, 42);
-        row("keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, -1, 42);
-        row("Escape", Qt::Key_Escape, Qt::NoModifier, -1, 42);
+        QTest::addRow("%s Tab", box) << kind << QKeySequence(Qt::Key_Tab) << (kind == 2 ? 1 : 2)
+                                     << (kind == 2 ? 5.0 : 42.0);
+        QTest::addRow("%s Backtab", box) << kind << QKeySequence(Qt::SHIFT | Qt::Key_Backtab) << 0 << 42.0;
+        // Modifiers are not looked at.
+        QTest::addRow("%s Ctrl+Return", box) << kind << QKeySequence(Qt::CTRL | Qt::Key_Return) << -1 << 42.0;
+        QTest::addRow("%s keypad Enter", box)
+            << kind << QKeySequence(Qt::KeypadModifier | Qt::Key_Enter) << -1 << 42.0;
+        QTest::addRow("%s Escape", box) << kind << QKeySequence(Qt::Key_Escape) << -1 << 42.0;
         // Other keys reach the base class, which takes the typed text first, then steps.
-        row("Up", Qt::Key_Up, Qt::NoModifier, 1, 43);
+        QTest::addRow("%s Up", box) << kind << QKeySequence(Qt::Key_Up) << 1 << 43.0;
     }
 }
 
 void tst_SmartSpinBox::keys()
 {
-    QFETCH(QString, kind);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
+    QFETCH(int, kind);
+    QFETCH(QKeySequence, key);
     QFETCH(int, focusTo);
     QFETCH(double, value);
 
-    // A host window: the box between two line edits, and a shortcut on Tab.
+    // A host window: the box between two line edits in the focus chain, and a shortcut on Tab.
     QWidget window;
-    QAbstractSpinBox* box = kind == QLatin1String("int") ? new SmartSpinBox
-        : kind == QLatin1String("double")                ? new SmartDoubleSpinBox
-                                                         : static_cast<QAbstractSpinBox*>(new BVSpinBox);
-    const QList<QWidget*> chain { new QLineEdit, box, new QLineEdit };
-    auto* layout = new QVBoxLayout(&window);
-    for (QWidget* w : chain)
-        layout->addWidget(w);
+    const QList<QWidget*> chain { new QLineEdit(&window),
+        kind == 0       ? new SmartSpinBox(&window)
+            : kind == 1 ? static_cast<QAbstractSpinBox*>(new SmartDoubleSpinBox(&window))
+                        : new BVSpinBox(&window),
+        new QLineEdit(&window) };
+    auto* box = static_cast<QAbstractSpinBox*>(chain[1]);
     QShortcut tab(QKeySequence(Qt::Key_Tab), &window);
     QSignalSpy fired(&tab, &QShortcut::activated);
     box->setProperty("value", 5);
-    // Typed text then stays text until the edit ends.
-    box->setKeyboardTracking(false);
+    box->setKeyboardTracking(false); // typed text then stays text until the edit ends
     QSignalSpy finished(box, &QAbstractSpinBox::editingFinished);
-    window.show();
-    // Without a window manager nothing activates a new window for us.
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(bvtest::ShowActive(&window));
 
     // The shortcut is live: from a plain line edit, Tab triggers it.
     chain[0]->setFocus();
-    QTRY_VERIFY(chain[0]->hasFocus());
     QTest::keyClick(chain[0], Qt::Key_Tab);
     QCOMPARE(fired.count(), 1);
     box->setFocus();
-    QTRY_VERIFY(box->hasFocus());
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("42"));
 
-    QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keySequence(box, key);
 
     QCOMPARE(fired.count(), 1);
     QTRY_COMPARE(QApplication::focusWidget(), chain.value(focusTo));
