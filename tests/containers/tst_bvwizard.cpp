@@ -1,34 +1,24 @@
 #include "BVWizard.h"
 #include "TestSupport.h"
 
-#include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QtTest>
 
 namespace {
 
-QWidget* WidgetAt(BVWizard& wizard, int row)
+QWidget* Fixed(int width, int height, QWidget* parent = nullptr)
 {
-    QLayoutItem* item = static_cast<QGridLayout*>(wizard.layout())->itemAtPosition(row, 0);
-    return item ? item->widget() : nullptr;
+    auto* widget = new QWidget(parent);
+    widget->setFixedSize(width, height);
+    return widget;
 }
 
-// Checks the wizard shows exactly the page at `index` (none for -1), in row 1.
-void CheckShown(BVWizard& wizard, const QList<QWidget*>& pages, int index)
-{
-    QWidget* shown = index >= 0 ? pages.at(index) : nullptr;
-    QCOMPARE(wizard.GetPageIndex(), index);
-    QCOMPARE(wizard.GetPage(), shown);
-    QCOMPARE(WidgetAt(wizard, 1), shown);
-    for (QWidget* page : pages)
-        QCOMPARE(page->isHidden(), page != shown);
-}
-
-// In a row's list of calls, kWidget + i stands for SetPage with widget i of
-// the pool; widget 3 is never added.
-constexpr int kWidget = 1000;
+// A row's calls: AddPage, SetPage with a widget, delete a widget (each of
+// widget i of the pool, where 4 is null), or SetPage with an index.
+constexpr int kAdd = 1000, kShow = 2000, kDelete = 3000;
 
 } // namespace
 
@@ -36,113 +26,103 @@ class tst_BVWizard : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void setPage_data();
-    void setPage();
-    void headerFooterAndOwnership();
+    void pages_data();
+    void pages();
+    void ownership();
     void addressReused();
 };
 
-void tst_BVWizard::setPage_data()
+void tst_BVWizard::pages_data()
 {
-    QTest::addColumn<QList<int>>("added"); // widgets of the pool, in order
     QTest::addColumn<QList<int>>("calls");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("expected"); // index shown
 
-    const QList<int> abc { 0, 1, 2 };
-    QTest::newRow("first page shown") << abc << QList<int> {} << 0;
-    QTest::newRow("-1") << abc << QList<int> { 1, -1 } << -1;
-    QTest::newRow("page count") << abc << QList<int> { 3 } << -1;
-    QTest::newRow("by widget") << abc << QList<int> { kWidget + 1 } << 1;
-    QTest::newRow("widget never added") << abc << QList<int> { 2, kWidget + 3 } << 2;
+    const int A = kAdd;
+    QTest::newRow("first page shown, null ignored") << QList<int> { A + 4, A, A + 1, A + 2 } << 0;
+    QTest::newRow("-1") << QList<int> { A, A + 1, A + 2, 1, -1 } << -1;
+    QTest::newRow("page count") << QList<int> { A, A + 1, A + 2, 3 } << -1;
+    QTest::newRow("none shown, then one added") << QList<int> { A, A + 1, 1, 2, A + 2 } << 0;
+    QTest::newRow("by widget") << QList<int> { A, A + 1, A + 2, kShow + 1 } << 1;
+    QTest::newRow("widget never added") << QList<int> { A, A + 1, A + 2, 2, kShow + 3, kShow + 4 } << 2;
     // A widget added twice resolves to where it was first added.
-    QTest::newRow("added twice, by index") << QList<int> { 0, 1, 0 } << QList<int> { 1, 2 } << 2;
-    QTest::newRow("added twice, by widget") << QList<int> { 0, 1, 0 } << QList<int> { 1, kWidget } << 0;
+    QTest::newRow("added twice, by index") << QList<int> { A, A + 1, A, 1, 2 } << 2;
+    QTest::newRow("added twice, by widget") << QList<int> { A, A + 1, A, 1, kShow } << 0;
+    // A page the host deletes is not touched again.
+    QTest::newRow("shown page deleted") << QList<int> { A, A + 1, kDelete, 1, 0 } << 0;
 }
 
-void tst_BVWizard::setPage()
+void tst_BVWizard::pages()
 {
-    QFETCH(QList<int>, added);
     QFETCH(QList<int>, calls);
     QFETCH(int, expected);
 
+    const bvtest::MessageCatcher messages;
     QWidget host;
-    const QList<QWidget*> pool { new QLabel(&host), new QLabel(&host), new QLabel(&host), new QLabel(&host) };
+    const QList<QPointer<QWidget>> pool { Fixed(40, 30, &host), Fixed(40, 30, &host), Fixed(40, 30, &host),
+        Fixed(40, 30, &host), nullptr };
     BVWizard wizard;
-    QList<QWidget*> pages;
-    for (const int i : added) {
-        pages.append(pool.at(i));
-        wizard.AddPage(pool.at(i));
-    }
+    QPointer<QWidget> old = Fixed(30, 20);
+    QWidget* header = Fixed(30, 20);
+    // The header already set goes out and back in, shown.
+    for (QWidget* h : { old.data(), header, header })
+        wizard.SetHeader(h);
+    const QList<QWidget*> footer { Fixed(10, 10), Fixed(10, 10), Fixed(10, 10) };
+    for (QWidget* item : { footer[0], static_cast<QWidget*>(nullptr), footer[1] })
+        wizard.AddFooterItem(item);
+    wizard.AddFooterSpacer();
+    wizard.AddFooterItem(footer[2]);
+    QList<QPointer<QWidget>> pages;
     for (const int call : calls) {
-        if (call >= kWidget)
-            wizard.SetPage(pool.at(call - kWidget));
+        QWidget* widget = call >= kAdd ? pool.at(call % 1000) : nullptr;
+        if (call >= kAdd && call < kShow && widget)
+            pages.append(widget);
+        if (call >= kDelete)
+            delete widget;
+        else if (call >= kShow)
+            wizard.SetPage(widget);
+        else if (call >= kAdd)
+            wizard.AddPage(widget);
         else
             wizard.SetPage(call);
     }
-    QCOMPARE(wizard.GetPageCount(), added.size());
-    CheckShown(wizard, pages, expected);
 
-    // With no page shown, adding one brings back page 0.
-    if (expected == -1) {
-        wizard.AddPage(pool.at(3));
-        CheckShown(wizard, pages, 0);
+    QCOMPARE(wizard.GetPageCount(), pages.size());
+    QCOMPARE(wizard.GetPageIndex(), expected);
+    QWidget* shown = pages.value(expected);
+    QCOMPARE(wizard.GetPage(), shown);
+    for (int i = 0; i <= pages.size(); ++i) {
+        QCOMPARE(wizard.GetPage(i), pages.value(i).data());
+        QCOMPARE(pages.value(i) && pages.at(i)->isHidden(), pages.value(i) && pages.at(i) != shown);
     }
+    // Header, page and footer rows 6 apart, no margins; the spacer pushes the last footer item right.
+    const int footerY = shown ? 62 : 26;
+    QCOMPARE(wizard.sizeHint(), QSize(42, footerY + 10));
+    wizard.resize(200, footerY + 10);
+    wizard.layout()->activate();
+    const QList<QRect> at { header->geometry(), shown ? shown->geometry() : QRect(0, 26, 40, 30),
+        footer[0]->geometry(), footer[1]->geometry(), footer[2]->geometry() };
+    QCOMPARE(at,
+        (QList<QRect> { QRect(0, 0, 30, 20), QRect(0, 26, 40, 30), QRect(0, footerY, 10, 10),
+            QRect(16, footerY, 10, 10), QRect(190, footerY, 10, 10) }));
+    QVERIFY(old->isHidden());
+    wizard.SetHeader(nullptr);
+    QVERIFY(header->isHidden());
+    QCOMPARE(messages.Messages(), QStringList());
 }
 
-void tst_BVWizard::headerFooterAndOwnership()
+void tst_BVWizard::ownership()
 {
     QWidget host;
-    QPointer<QWidget> a = new QLabel(&host), b = new QLabel(&host), never = new QLabel(&host);
-    QPointer<QWidget> h1 = new QLabel, h2 = new QLabel, item = new QLabel, left2 = new QLabel,
-                      right = new QLabel;
-    {
-        // Null footer items would only be reported by the layout.
-        const bvtest::MessageCatcher messages;
-        BVWizard wizard;
-        QCOMPARE(wizard.GetPage(), nullptr);
-        QCOMPARE(wizard.GetPageIndex(), -1);
-        wizard.AddPage(nullptr);
-        QCOMPARE(wizard.GetPageCount(), 0);
-        for (QWidget* page : { a.data(), b.data(), never.data() })
-            wizard.AddPage(page);
-        wizard.SetPage(1);
-        wizard.SetPage(-1);
-        wizard.AddFooterItem(item);
-        wizard.AddFooterItem(nullptr);
-        wizard.AddFooterItem(left2);
-        wizard.AddFooterSpacer();
-        wizard.AddFooterItem(right);
-
-        wizard.SetHeader(h1);
-        wizard.SetHeader(h2);
-        QCOMPARE(WidgetAt(wizard, 0), h2.data());
-        QVERIFY(h1->isHidden());
-        // The header already set goes out and back in, shown.
-        wizard.SetHeader(h2);
-        QVERIFY(!h2->isHidden());
-        wizard.SetHeader(nullptr);
-        QVERIFY(h2->isHidden());
-        QCOMPARE(wizard.layout()->count(), 1); // the footer only
-        QVERIFY(a && b && never && h1 && h2 && item);
-        // Footer items before the spacer stay left, those after it go right.
-        wizard.resize(600, 200);
-        wizard.layout()->activate();
-        QCOMPARE(item->x(), 0);
-        QVERIFY(item->geometry().right() < left2->x());
-        QCOMPARE(right->geometry().right(), wizard.width() - 1);
-        QVERIFY(right->x() - left2->geometry().right() > 300);
-
-        // A page the host deletes is not touched again.
-        delete a;
-        QCOMPARE(wizard.GetPage(0), nullptr);
-        wizard.SetPage(0);
-        wizard.SetPage(1);
-        QCOMPARE(wizard.GetPage(), b.data());
-        QCOMPARE(messages.Messages(), QStringList());
-    }
-    // What the wizard laid out went with it, as its children; the page it
-    // never showed still belongs to the host.
-    QVERIFY(!b && !h1 && !h2 && !item && !left2 && !right);
+    QPointer<QWidget> shown = new QLabel(&host), never = new QLabel(&host), header = new QLabel;
+    auto* wizard = new BVWizard;
+    wizard->AddPage(shown);
+    wizard->AddPage(never);
+    wizard->SetHeader(header);
+    wizard->SetHeader(nullptr);
+    delete wizard;
+    // What the wizard laid out went with it, as its children, a header it let go
+    // too; the page it never showed still belongs to the host.
+    QVERIFY(!shown && !header);
     QCOMPARE(never->parentWidget(), &host);
 }
 
