@@ -24,6 +24,11 @@ cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_WERROR=ON
     -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON >/dev/null
 cmake --build "$build" -j2
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+echo "== Gallery screenshots with no display"
+rm -rf "$build/screenshots"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM BV_BUILD_DIR="$build" \
+    "$bv_root/scripts/gallery.sh" --screenshot "$build/screenshots" >/dev/null 2>&1
+ls "$build/screenshots/color-panel.png" "$build/screenshots/wizard.png"
 
 if [ "${BV_SKIP_SANITIZE:-0}" != 1 ]; then
     asan="$build-asan"
