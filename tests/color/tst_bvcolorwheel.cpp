@@ -248,6 +248,7 @@ private Q_SLOTS:
         QCOMPARE(icon.pixelColor(22, 4), QColor(Qt::white));
         QCOMPARE(icon.pixelColor(22, 7).alpha(), 0);
         QCOMPARE(icon.pixelColor(22, 22).alpha(), 0);
+        QVERIFY(icon == icon.mirrored(true, false) && icon == icon.mirrored(false, true)); // centred
     }
 
     void pickColorOutside_data()
