@@ -368,6 +368,10 @@ private Q_SLOTS:
         panel.SetRecentPicker(QColor(8, 8, 8));
         QCOMPARE(Shown(panel.Swatch(2)), qRgb(8, 8, 8));
         QCOMPARE(panel.order, QString());
+        // The first and the last swatch both pick their color.
+        QTest::mouseClick(panel.Swatch(2), Qt::LeftButton);
+        QTest::mouseClick(panel.Swatch(9), Qt::LeftButton);
+        QCOMPARE(panel.colors, (QVector<QColor> { QColor(8, 8, 8), QColor(1, 1, 1) }));
     }
 
     void recentClick_data()
