@@ -29,6 +29,10 @@ private Q_SLOTS:
         editor.SetColor(QColor(128, 128, 128)); // a gray's saturation groove runs to red
         editor.SetMode(2); // digits drop the low bits, the grooves keep all eight
         QVERIFY(bvtest::FormMatches(&editor, QStringLiteral("coloreditor_web.txt")));
+        // With every page hidden by a host nothing takes a color; the RGB page still answers.
+        editor.Page(2)->hide();
+        editor.SetColor(Qt::red);
+        QCOMPARE(editor.GetColor(), QColor(255, 128, 0));
     }
 
     void load_data()

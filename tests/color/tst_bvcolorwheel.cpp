@@ -158,7 +158,10 @@ private Q_SLOTS:
         const QPointF centre = QRectF(square).center();
         for (int degrees : { 0, 1, 359, 90, 180, 270 }) {
             const QColor c = ring.pixelColor(Around(centre, degrees, square.width() / 2.0 - 11 * ratio));
-            QVERIFY2(c.alpha() == 255 && c.hslSaturation() >= 250 && HueDistance(c.hslHue(), degrees) <= 2,
+            // Every stop is a full hue at lightness 128: one channel 255, the lowest 1.
+            const int low = qMin(c.red(), qMin(c.green(), c.blue())),
+                      high = qMax(c.red(), qMax(c.green(), c.blue()));
+            QVERIFY2(c.alpha() == 255 && high == 255 && low <= 1 && HueDistance(c.hslHue(), degrees) <= 2,
                 qPrintable(QStringLiteral("%1 at %2").arg(c.name()).arg(degrees)));
         }
         QCOMPARE(ring.pixelColor(centre.toPoint()).alpha(), 0);
@@ -178,6 +181,16 @@ private Q_SLOTS:
             QVERIFY2(white.lightness() >= 240 && black.lightness() <= 15, qPrintable(what));
             QVERIFY2(qMin(pure.alpha(), qMin(white.alpha(), black.alpha())) >= 220, qPrintable(what));
             QCOMPARE(image.pixelColor(Around(centre, hue + 180, a * 0.8)).alpha(), 0);
+            // Near the gray axis the hue all but vanishes, its two ramps multiplying out.
+            const QPointF toWhite = Around(centre, hue + 120, a), toBlack = Around(centre, hue + 240, a);
+            for (const double along : { 0.15, 0.85 }) {
+                const QPointF onAxis = toWhite + (toBlack - toWhite) * along;
+                const QColor c = image.pixelColor((onAxis + (centre - onAxis) * (6.0 * ratio / a)).toPoint());
+                const int spread
+                    = qMax(c.red(), qMax(c.green(), c.blue())) - qMin(c.red(), qMin(c.green(), c.blue()));
+                QVERIFY2(
+                    spread <= 6, qPrintable(what + QStringLiteral(" gray axis ") + c.name(QColor::HexArgb)));
+            }
         }
     }
 
@@ -434,6 +447,7 @@ private Q_SLOTS:
 
         BVColorWheel wheel;
         QCOMPARE(wheel.GetColor(), QColor::fromHsl(0, 0, 0, 255)); // a new wheel holds black
+        QCOMPARE(qMakePair(Inspect(wheel).ringRenders, Inspect(wheel).triangleRenders), qMakePair(1, 1));
         wheel.SetColor(before);
         QTRY_VERIFY(Settled(wheel));
         QSignalSpy spy(&wheel, &BVColorWheel::ColorChanged);
