@@ -104,6 +104,7 @@ private Q_SLOTS:
         Panel panel;
         QVERIFY(bvtest::FormMatches(&panel, QStringLiteral("colorwidget.txt")));
         QCOMPARE(panel.Save(), NewPanelState());
+        QCOMPARE(panel.Recents() << Shown(panel.Swatch(2)), QVector<QRgb>(8, qRgb(0, 0, 0)));
         bvtest::InstallEmptyTheme(); // a host without the picker image: no icon, and nothing logged
         const bvtest::MessageCatcher catcher;
         delete new BVColorWidget;
