@@ -186,7 +186,7 @@ private Q_SLOTS:
         QTest::newRow("space cut") << full.left(41) << full.left(38) + zeros(114);
         QTest::newRow("in a channel") << full.left(50) << full.left(49) + zeros(103);
         QTest::newRow("all") << full << full;
-        QTest::newRow("unknown spec") << unknownSpec << full.left(53) + zeros(1) + full.mid(54);
+        QTest::newRow("unknown QColor::Spec") << unknownSpec << full.left(53) + zeros(1) + full.mid(54);
         QTest::newRow("damaged hue") << damagedHue << damagedHue;
         // As a Qt 5 build saves a color of each QColor::Spec (HSV with alpha, extended RGB, HSL, CMYK): read
         // on either toolkit and saved back, the bytes stay the same.
@@ -194,7 +194,7 @@ private Q_SLOTS:
             + QByteArray::fromHex("0246464e20646432320000053c003400380039ff0000"
                                   "04ffff753014140a0a000003ffff0101020203030404")
             + full.mid(86);
-        QTest::newRow("every spec") << specs << specs;
+        QTest::newRow("every QColor::Spec") << specs << specs;
     }
 
     void restoreBytes()
