@@ -190,11 +190,11 @@ private Q_SLOTS:
         QTest::newRow("damaged hue") << damagedHue << damagedHue;
         // As a Qt 5 build saves a color of each QColor::Spec (HSV with alpha, extended RGB, HSL, CMYK): read
         // on either toolkit and saved back, the bytes stay the same.
-        const QByteArray specs = full.left(42)
+        const QByteArray mixed = full.left(42)
             + QByteArray::fromHex("0246464e20646432320000053c003400380039ff0000"
                                   "04ffff753014140a0a000003ffff0101020203030404")
             + full.mid(86);
-        QTest::newRow("every QColor::Spec") << specs << specs;
+        QTest::newRow("every QColor::Spec") << mixed << mixed;
     }
 
     void restoreBytes()
