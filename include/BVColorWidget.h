@@ -13,6 +13,12 @@ class BVColorWidgetPrivate;
 /// foreground and background colors and reports every change of them.
 class BVWIDGETS_EXPORT BVColorWidget : public QWidget {
     Q_OBJECT
+    // Kept out of Designer's property editor: uic writes a property set there as
+    // setForeground(), which this class does not have.
+    Q_PROPERTY(
+        QColor foreground READ GetForeground WRITE SetForeground NOTIFY ForegroundChanged DESIGNABLE false)
+    Q_PROPERTY(
+        QColor background READ GetBackground WRITE SetBackground NOTIFY BackgroundChanged DESIGNABLE false)
 
 public:
     /// How the swatches show their colors; stored colors and signals always

@@ -13,6 +13,7 @@ class BVSplitterPrivate;
 /// a vertical line).
 class BVWIDGETS_EXPORT BVSplitter : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(double position READ GetPosition WRITE SetPosition NOTIFY PositionChanged)
 
 public:
     /// The orientation names the direction of the line itself.

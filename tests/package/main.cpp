@@ -33,10 +33,12 @@ int main(int argc, char** argv)
     auto* splitter = new BVSplitter(Qt::Vertical, &window);
     window.show();
 
-    panel->SetForeground(QColor(18, 52, 86));
-    splitter->SetPosition(0.25);
+    // Through the properties, as a host's tools reach them.
+    panel->setProperty("foreground", QColor(18, 52, 86));
+    splitter->setProperty("position", 0.25);
     const bool ok = panel->GetForeground() == QColor(18, 52, 86) && splitter->GetPosition() == 0.25
-        && wizard->GetPageCount() == 1 && panel->Save().size() == 152;
+        && panel->property("background") == QColor(Qt::white) && wizard->GetPageCount() == 1
+        && panel->Save().size() == 152;
     std::printf("consumer: %s\n", ok ? "ok" : "FAILED");
     return ok ? 0 : 1;
 }
