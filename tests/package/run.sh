@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built library into a scratch prefix, then builds and runs a
-# consumer against it twice: through find_package and through pkg-config.
+# consumer against it twice: through find_package and through pkg-config. With
+# the Designer plugin installed, a form of every control it offers is built by
+# uic and loaded by QUiLoader, with no library or plugin path in the environment.
 set -euo pipefail
 build=$1
 source=$2
@@ -9,9 +11,16 @@ rm -rf "$work"
 mkdir -p "$work"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 
-cmake -S "$source/tests/package" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+unset LD_LIBRARY_PATH QT_PLUGIN_PATH
+plugin=$(find "$work/prefix" -name libbvwidgetsplugin.so)
+cmake -S "$source/tests/package" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$work/prefix" \
+    ${plugin:+-DBV_DESIGNER_PLUGIN_DIR="$(dirname "$plugin")"} >/dev/null
 cmake --build "$work/consumer" >/dev/null
 QT_QPA_PLATFORM=offscreen "$work/consumer/consumer"
+if [ -n "$plugin" ]; then
+    QT_QPA_PLATFORM=offscreen "$work/consumer/form_uic"
+    QT_QPA_PLATFORM=offscreen "$work/consumer/form_loader"
+fi
 
 libdir=$(dirname "$(find "$work/prefix" -name bvwidgets.pc)")
 export PKG_CONFIG_PATH="$libdir"
