@@ -67,7 +67,7 @@ if [ "${BV_SKIP_FUZZ:-0}" != 1 ]; then
     fi
 fi
 if [ "${BV_TEST_QT6:-0}" = 1 ]; then
-    bv_need_packages qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+    bv_need_packages "${bv_qt6_packages[@]}"
     qt6="$build-qt6"
     echo "== Build and test against Qt 6 ($qt6)"
     cmake -S "$bv_root" -B "$qt6" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_QT_MAJOR=6 -DBV_WERROR=ON \
