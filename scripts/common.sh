@@ -16,5 +16,6 @@ bv_need_packages() {
 }
 
 bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev)
-# Qt 6 build; the tools packages bring Designer's plugin interface and QUiLoader.
-bv_qt6_packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev)
+# Qt 6 build. The tools packages bring Designer's plugin interface and QUiLoader, whose
+# CMake package also wants the OpenGL module's development files.
+bv_qt6_packages=(qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev)
