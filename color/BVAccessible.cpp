@@ -12,7 +12,7 @@ namespace {
 
 QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
 {
-    if (!object || !object->isWidgetType())
+    if (!object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("BVColorWheel"))
