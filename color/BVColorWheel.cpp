@@ -257,9 +257,11 @@ QString BVColorWheelPrivate::ColorText() const
 
 void BVColorWheelPrivate::EmitColorChanged()
 {
-    // Cheap while no screen reader listens.
-    QAccessibleValueChangeEvent event(m_pWheel, ColorText());
-    QAccessible::updateAccessibility(&event);
+    // A drag changes the color on every move: build the text only for a listener.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(m_pWheel, ColorText());
+        QAccessible::updateAccessibility(&event);
+    }
     Q_EMIT m_pWheel->ColorChanged();
 }
 
