@@ -1,5 +1,6 @@
 #include "BVColorControl.h"
 
+#include "BVAccessible.h"
 #include "BVColorMath.h"
 #include "BVLanguageWatcher.h"
 #include "SetButtonColor.h"
@@ -72,6 +73,10 @@ void ColorControlForm::RetranslateUi(QWidget* ColorControl)
     m_pBackground->setToolTip(QCoreApplication::translate("ColorControl", "Background color"));
     m_pReset->setToolTip(QCoreApplication::translate("ColorControl", "Reset to default (D)"));
     m_pSwap->setToolTip(QCoreApplication::translate("ColorControl", "Swap colors (X)"));
+    m_pForeground->setAccessibleName(QCoreApplication::translate("ColorControl", "Foreground color"));
+    m_pBackground->setAccessibleName(QCoreApplication::translate("ColorControl", "Background color"));
+    m_pReset->setAccessibleName(QCoreApplication::translate("ColorControl", "Reset colors"));
+    m_pSwap->setAccessibleName(QCoreApplication::translate("ColorControl", "Swap colors"));
 }
 
 } // namespace
@@ -98,6 +103,7 @@ BVColorControl::BVColorControl(QWidget* parent)
     : QWidget(parent)
     , d(new BVColorControlPrivate(this))
 {
+    BVInstallAccessibility();
     d->m_ui.SetupUi(this);
     new BVLanguageWatcher(this, [this] { d->m_ui.RetranslateUi(this); });
     connect(d->m_ui.m_pBackground, SIGNAL(clicked()), this, SIGNAL(Swap()));

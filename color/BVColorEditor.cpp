@@ -95,6 +95,13 @@ void SetupRow(QWidget* page, QGridLayout* gridLayout, int row, QLabel*& label, c
     gridLayout->addWidget(field, row, 2);
 }
 
+// The one-letter labels are too terse to be read out; a row's two inputs share a name.
+void NameRow(EasySlider* slider, SmartSpinBox* field, const QString& name)
+{
+    slider->setAccessibleName(name);
+    field->setAccessibleName(name);
+}
+
 void SetupPage(QWidget* page, const QString& formName, QGridLayout*& gridLayout)
 {
     if (page->objectName().isEmpty())
@@ -134,18 +141,26 @@ void RGBColorEditorForm::SetupUi(QWidget* page, bool web)
 
 void RGBColorEditorForm::RetranslateUi(QWidget* page)
 {
-    // Each page translates in its own form's context; both stay visible to lupdate.
-    const auto tr = [this](const char* rgbText, const char* webText) {
+    // Each page translates in its own form's context; both stay visible to lupdate
+    // (which would take a lambda named tr or translate for a translation call).
+    const auto pick = [this](const char* rgbText, const char* webText) {
         return m_web ? QCoreApplication::translate("RGBWEBColorEditor", webText)
                      : QCoreApplication::translate("RGBColorEditor", rgbText);
     };
     page->setWindowTitle(
-        tr(QT_TRANSLATE_NOOP("RGBColorEditor", "Form"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "Form")));
-    label->setText(tr(QT_TRANSLATE_NOOP("RGBColorEditor", "R"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "R")));
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "Form"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "Form")));
+    label->setText(
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "R"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "R")));
     label_2->setText(
-        tr(QT_TRANSLATE_NOOP("RGBColorEditor", "G"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "G")));
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "G"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "G")));
     label_3->setText(
-        tr(QT_TRANSLATE_NOOP("RGBColorEditor", "B"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "B")));
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "B"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "B")));
+    NameRow(m_pRedSlider, m_pRed,
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "Red"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "Red")));
+    NameRow(m_pGreenSlider, m_pGreen,
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "Green"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "Green")));
+    NameRow(m_pBlueSlider, m_pBlue,
+        pick(QT_TRANSLATE_NOOP("RGBColorEditor", "Blue"), QT_TRANSLATE_NOOP("RGBWEBColorEditor", "Blue")));
 }
 
 void HSLColorEditorForm::SetupUi(QWidget* HSLColorEditor)
@@ -169,6 +184,9 @@ void HSLColorEditorForm::RetranslateUi(QWidget* HSLColorEditor)
     label->setText(QCoreApplication::translate("HSLColorEditor", "H"));
     label_2->setText(QCoreApplication::translate("HSLColorEditor", "S"));
     label_3->setText(QCoreApplication::translate("HSLColorEditor", "L"));
+    NameRow(m_pHueSlider, m_pHue, QCoreApplication::translate("HSLColorEditor", "Hue"));
+    NameRow(m_pSaturationSlider, m_pSaturation, QCoreApplication::translate("HSLColorEditor", "Saturation"));
+    NameRow(m_pLightnessSlider, m_pLightness, QCoreApplication::translate("HSLColorEditor", "Lightness"));
 }
 
 BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)

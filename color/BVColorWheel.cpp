@@ -1,10 +1,12 @@
 #include "BVColorWheel.h"
 
+#include "BVAccessible.h"
 #include "BVColorMath.h"
 #include "BVColorWheelRender.h"
 #include "BVHandOver.h"
 #include "BVQtCompat.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QIcon>
 #include <QLineF>
@@ -112,6 +114,8 @@ public:
 
     WheelGeometry Geometry() const { return WheelGeometry(m_size, m_markerSize, 1, m_margins); }
     int HueAt(const QPoint& pos) const;
+    QString ColorText() const;
+    void EmitColorChanged();
     void StartDrag(QToolButton* marker)
     {
         m_dragging = true;
@@ -241,6 +245,50 @@ int BVColorWheelPrivate::HueAt(const QPoint& pos) const
     return (360 - int(angle)) % 360;
 }
 
+QString BVColorWheelPrivate::ColorText() const
+{
+    const auto percent = [](int value) { return qRound(value * 100 / 255.0); };
+    return QCoreApplication::translate("BVColorWheel", "hue %1°, saturation %2%, lightness %3%, %4")
+        .arg(m_hue)
+        .arg(percent(m_saturation))
+        .arg(percent(m_lightness))
+        .arg(m_pWheel->GetColor().name());
+}
+
+void BVColorWheelPrivate::EmitColorChanged()
+{
+    // A drag changes the color on every move: build the text only for a listener.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(m_pWheel, ColorText());
+        QAccessible::updateAccessibility(&event);
+    }
+    Q_EMIT m_pWheel->ColorChanged();
+}
+
+namespace {
+
+class WheelAccessible : public BVAccessibleControl {
+public:
+    explicit WheelAccessible(QWidget* wheel)
+        : BVAccessibleControl(wheel, QAccessible::ColorChooser, "BVColorWheel",
+            QT_TRANSLATE_NOOP("BVColorWheel", "Color wheel"))
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return BVColorWheelPrivate::Get(*static_cast<const BVColorWheel*>(widget()))->ColorText();
+        return BVAccessibleControl::text(t);
+    }
+};
+
+} // namespace
+
+QAccessibleInterface* BVCreateWheelAccessible(QWidget* wheel)
+{
+    return new WheelAccessible(wheel);
+}
+
 BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
 {
     const BVColorWheelPrivate* d = BVColorWheelPrivate::Get(wheel);
@@ -262,6 +310,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new BVColorWheelPrivate(this))
 {
+    BVInstallAccessibility();
     d->m_pAngleMarker = new QToolButton(this);
     d->m_pColorMarker = new QToolButton(this);
     d->m_triangle = QVector<QPointF>(3, QPointF(0, 0));
@@ -326,7 +375,7 @@ void BVColorWheel::SetColor(const QColor& color)
         d->StartTriangleRender();
     d->PlaceAngleMarker();
     d->UpdateTriangle();
-    Q_EMIT ColorChanged();
+    d->EmitColorChanged();
 }
 
 void BVColorWheel::SetMargins(const QMargins& margins)
@@ -354,7 +403,7 @@ void BVColorWheel::mousePressEvent(QMouseEvent* event)
                 d->m_hue = hue;
                 d->StartTriangleRender();
                 d->PlaceAngleMarker();
-                Q_EMIT ColorChanged();
+                d->EmitColorChanged();
                 d->StartDrag(d->m_pAngleMarker);
             }
             return;
@@ -373,7 +422,7 @@ void BVColorWheel::mousePressEvent(QMouseEvent* event)
             d->m_lightness = picked.x();
             d->m_saturation = picked.y();
             d->UpdateTriangle();
-            Q_EMIT ColorChanged();
+            d->EmitColorChanged();
             d->StartDrag(d->m_pColorMarker);
         }
     }
@@ -397,7 +446,7 @@ void BVColorWheel::mouseMoveEvent(QMouseEvent* event)
         if (hue == d->m_hue)
             return;
         d->m_hue = hue;
-        Q_EMIT ColorChanged();
+        d->EmitColorChanged();
         d->StartTriangleRender();
         d->PlaceAngleMarker();
     } else if (d->m_pDragTarget == d->m_pColorMarker) {
@@ -407,7 +456,7 @@ void BVColorWheel::mouseMoveEvent(QMouseEvent* event)
         d->m_saturation = picked.y();
         d->m_lightness = picked.x();
         d->UpdateTriangle();
-        Q_EMIT ColorChanged();
+        d->EmitColorChanged();
     }
 }
 

@@ -229,6 +229,14 @@ struct ColorWidgetForm {
         m_pWebEditor->setInputMask(QCoreApplication::translate("ColorWidget", "\\#HHH"));
         m_pWebEditor->setText(QCoreApplication::translate("ColorWidget", "#"));
         label_2->setText(QCoreApplication::translate("ColorWidget", "Previous colors:"));
+        m_pRecentPicker->setAccessibleName(QCoreApplication::translate("ColorWidget", "Picked color"));
+        m_pColorSpace->setAccessibleName(QCoreApplication::translate("ColorWidget", "Color space"));
+        m_pWebEditor->setAccessibleName(QCoreApplication::translate("ColorWidget", "Hexadecimal color"));
+        const std::array<QToolButton*, 7> recent = { m_pLastColor0, m_pLastColor1, m_pLastColor2,
+            m_pLastColor3, m_pLastColor4, m_pLastColor5, m_pLastColor6 };
+        for (int i = 0; i < int(recent.size()); ++i)
+            recent[i]->setAccessibleName(
+                QCoreApplication::translate("ColorWidget", "Recent color %1").arg(i + 1));
     }
 };
 

@@ -1,11 +1,43 @@
 #include "SetButtonColor.h"
 
+#include "BVAccessible.h"
 #include "BVQtCompat.h"
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
+
+namespace {
+
+// Where a swatch keeps the color it shows, for screen readers.
+const char kShownColor[] = "_bv_shown_color";
+
+// A swatch's description is the color it shows; the other tool buttons of the
+// color controls keep their own.
+class SwatchAccessible : public BVAccessibleButton {
+public:
+    explicit SwatchAccessible(QWidget* swatch)
+        : BVAccessibleButton(swatch, QAccessible::Button)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if ((t != QAccessible::Description && t != QAccessible::Value)
+            || widget()->objectName() != QLatin1String("COLOR"))
+            return BVAccessibleButton::text(t);
+        const QColor color = widget()->property(kShownColor).value<QColor>();
+        return color.isValid() ? color.name() : QCoreApplication::translate("BVColorWidget", "Empty");
+    }
+};
+
+} // namespace
+
+QAccessibleInterface* BVCreateSwatchAccessible(QWidget* swatch)
+{
+    return new SwatchAccessible(swatch);
+}
 
 void SetButtonColor(QAbstractButton* button, const QColor& color)
 {
@@ -14,4 +46,5 @@ void SetButtonColor(QAbstractButton* button, const QColor& color)
     QPixmap pixmap(qRound(iconSize.width() * double(ratio)), qRound(iconSize.height() * double(ratio)));
     pixmap.fill(color);
     button->setIcon(QIcon(pixmap));
+    button->setProperty(kShownColor, color);
 }

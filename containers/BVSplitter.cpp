@@ -1,8 +1,10 @@
 #include "BVSplitter.h"
 
+#include "BVAccessible.h"
 #include "BVQtCompat.h"
 #include "BVStringHelper.h"
 
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
@@ -104,6 +106,8 @@ void BVSplitterPrivate::Apply(double position)
         return;
     m_position = clamped;
     Place();
+    QAccessibleValueChangeEvent event(m_pOwner, m_position * 100.0);
+    QAccessible::updateAccessibility(&event);
     Q_EMIT m_pOwner->PositionChanged(m_position);
 }
 
@@ -133,10 +137,47 @@ void BVSplitterPrivate::AddShortcut(const QKeySequence& keys, std::function<void
     m_pOwner->addAction(action);
 }
 
+namespace {
+
+// Screen readers get the position in percent, and may set it.
+class SplitterAccessible : public BVAccessibleControl, public QAccessibleValueInterface {
+public:
+    explicit SplitterAccessible(QWidget* splitter)
+        : BVAccessibleControl(
+            splitter, QAccessible::Splitter, "BVSplitter", QT_TRANSLATE_NOOP("BVSplitter", "Splitter"))
+    { }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return BVAccessibleControl::interface_cast(type);
+    }
+    QVariant currentValue() const override { return Splitter()->GetPosition() * 100.0; }
+    void setCurrentValue(const QVariant& value) override
+    {
+        Splitter()->SetPosition(value.toDouble() / 100.0);
+    }
+    QVariant maximumValue() const override { return 100.0; }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.0; }
+
+private:
+    BVSplitter* Splitter() const { return static_cast<BVSplitter*>(widget()); }
+};
+
+} // namespace
+
+QAccessibleInterface* BVCreateSplitterAccessible(QWidget* splitter)
+{
+    return new SplitterAccessible(splitter);
+}
+
 BVSplitter::BVSplitter(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent)
     , d(new BVSplitterPrivate(this, orientation))
 {
+    BVInstallAccessibility();
     // Only the parent given here is followed; a later parent is not watched.
     if (parent) {
         resize(d->StripSize(parent->size()));

@@ -1,5 +1,6 @@
 #include "BVSpinBox.h"
 
+#include "BVAccessible.h"
 #include "EasySlider.h"
 #include "SmartKeys.h"
 
@@ -58,6 +59,7 @@ BVSpinBox::BVSpinBox(QWidget* parent)
     : QSpinBox(parent)
     , d(new BVSpinBoxPrivate)
 {
+    BVInstallAccessibility();
     setButtonSymbols(QAbstractSpinBox::NoButtons);
 
     auto* layout = new QGridLayout(this);
@@ -153,6 +155,8 @@ void BVSpinBox::OnShowSlider(bool show)
         return;
     }
 
+    // The slider stands in for the box, so it is read out under the box's name.
+    slider->setAccessibleName(QAccessible::queryAccessibleInterface(this)->text(QAccessible::Name));
     slider->setRange(minimum(), maximum());
     slider->setValue(value());
     connect(slider, &QSlider::valueChanged, this, &QSpinBox::setValue, Qt::UniqueConnection);

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>BVColorControl</name>
+    <message>
+        <source>Foreground and background colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BVColorWheel</name>
+    <message>
+        <source>hue %1°, saturation %2%, lightness %3%, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BVColorWidget</name>
+    <message>
+        <source>Color panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BVSpinBox</name>
+    <message>
+        <source>Show slider</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BVSplitter</name>
+    <message>
+        <source>Splitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ColorControl</name>
     <message>
         <source>ColorControl</source>
@@ -21,6 +64,14 @@
     </message>
     <message>
         <source>Swap colors (X)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap colors</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -54,6 +105,22 @@
         <source>Previous colors:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Picked color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hexadecimal color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent color %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HSLColorEditor</name>
@@ -71,6 +138,18 @@
     </message>
     <message>
         <source>L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lightness</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -92,6 +171,18 @@
         <source>B</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RGBWEBColorEditor</name>
@@ -109,6 +200,18 @@
     </message>
     <message>
         <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
