@@ -36,9 +36,13 @@ QPoint Around(const QPointF& centre, double degrees, double radius)
     return (centre + QPointF(std::cos(theta), std::sin(theta)) * radius).toPoint();
 }
 
+// Whether the wheel shows no image, or one with a fresh render's pixels and ratio.
 QString Freshness(const QPixmap& shown, const QImage& fresh)
 {
-    return QLatin1String(shown.isNull() ? "none" : shown.toImage() == fresh ? "fresh" : "stale");
+    if (shown.isNull())
+        return QStringLiteral("none");
+    const bool same = shown.toImage() == fresh && shown.devicePixelRatio() == fresh.devicePixelRatio();
+    return QLatin1String(same ? "fresh" : "stale");
 }
 
 bool Settled(const BVColorWheel& wheel)
