@@ -15,7 +15,7 @@ namespace {
 
 // What a panel shows in words: its title, the recent colors' label, the control's tool tips (sorted) and
 // the titles of the editor's pages.
-QStringList Texts(const BVColorWidget& panel)
+QString Texts(const BVColorWidget& panel)
 {
     QStringList texts { panel.windowTitle(), panel.findChild<QLabel*>(QStringLiteral("label_2"))->text() };
     QStringList tips;
@@ -25,7 +25,7 @@ QStringList Texts(const BVColorWidget& panel)
     texts << tips;
     for (const char* page : { "RGBColorEditor", "HSLColorEditor", "RGBWEBColorEditor" })
         texts << panel.findChild<QWidget*>(QLatin1String(page))->windowTitle();
-    return texts;
+    return texts.join(QLatin1Char('|'));
 }
 
 } // namespace
@@ -39,14 +39,11 @@ private Q_SLOTS:
 
 void tst_Translations::german()
 {
-    const QStringList english
-        = QStringLiteral("Color widget|Previous colors:|Background color|Foreground color|"
-                         "Reset to default (D)|Swap colors (X)|Form|Form|Form")
-              .split(QLatin1Char('|'));
-    const QStringList german = QStringLiteral("Farbauswahl|Letzte Farben:|Auf Standard zurücksetzen (D)|"
-                                              "Farben tauschen (X)|Hintergrundfarbe|Vordergrundfarbe|"
-                                              "Formular|Formular|Formular")
-                                   .split(QLatin1Char('|'));
+    const QString english = QStringLiteral("Color widget|Previous colors:|Background color|Foreground color|"
+                                           "Reset to default (D)|Swap colors (X)|Form|Form|Form");
+    const QString german
+        = QStringLiteral("Farbauswahl|Letzte Farben:|Auf Standard zurücksetzen (D)|"
+                         "Farben tauschen (X)|Hintergrundfarbe|Vordergrundfarbe|Formular|Formular|Formular");
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(BV_GERMAN_QM)));
     QVERIFY(QCoreApplication::installTranslator(&translator));
@@ -60,10 +57,8 @@ void tst_Translations::german()
     panel.SetForeground(QColor(0x12, 0x34, 0x56));
     QSignalSpy changes(&panel, &BVColorWidget::ForegroundChanged);
     for (const bool toGerman : { true, false }) {
-        if (toGerman)
-            QCoreApplication::installTranslator(&translator);
-        else
-            QCoreApplication::removeTranslator(&translator);
+        QVERIFY(toGerman ? QCoreApplication::installTranslator(&translator)
+                         : QCoreApplication::removeTranslator(&translator));
         QCoreApplication::processEvents();
         QCOMPARE(Texts(panel), toGerman ? german : english);
         QCOMPARE(panel.findChild<QLineEdit*>(QStringLiteral("m_pWebEditor"))->text(), QStringLiteral("#135"));
