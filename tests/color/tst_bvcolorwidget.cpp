@@ -24,8 +24,10 @@ namespace {
 // A color as a host tells colors apart: its hex digits, then its model unless RGB; "-" when invalid.
 QString Name(const QColor& c)
 {
-    const char* const models[] = { "-", "", "/hsv", "/cmyk", "/hsl", "/xrgb" };
-    return (c.isValid() ? c.name().mid(1) : QString()) + QLatin1String(models[c.spec()]);
+    if (!c.isValid())
+        return QStringLiteral("-");
+    const char* model = c == c.toHsl() ? "/hsl" : c == c.toHsv() ? "/hsv" : c == c.toCmyk() ? "/cmyk" : "";
+    return c.name().mid(1) + QLatin1String(model);
 }
 
 // The color of a swatch's solid icon.
