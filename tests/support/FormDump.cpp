@@ -36,11 +36,9 @@ QString Cell(const QLayout* layout, int index)
 
 bool InLayout(const QLayout* layout, const QWidget* w)
 {
-    for (int i = 0; layout && i < layout->count(); ++i) {
-        QLayoutItem* item = layout->itemAt(i);
-        if (item->widget() == w || InLayout(item->layout(), w))
+    for (int i = 0; layout && i < layout->count(); ++i)
+        if (layout->itemAt(i)->widget() == w || InLayout(layout->itemAt(i)->layout(), w))
             return true;
-    }
     return false;
 }
 
@@ -61,12 +59,8 @@ QString Widget(const QWidget* w)
     if (const auto* frame = qobject_cast<const QFrame*>(w); frame && frame->frameShape() != QFrame::NoFrame)
         line += QString::asprintf(" frame %d/%d", int(frame->frameShape()), int(frame->frameShadow()));
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-        const QPixmap pixmap = label->pixmap();
-#else
-        const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
-#endif
         // In logical pixels, the same at any device pixel ratio.
+        const QPixmap pixmap = label->property("pixmap").value<QPixmap>();
         line += QStringLiteral(" text '%1' align %2 pixmap %3")
                     .arg(label->text(), QString::number(label->alignment()),
                         Size(pixmap.size() / pixmap.devicePixelRatio()));

@@ -26,14 +26,9 @@ void CatchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
-QString ThemeDir()
-{
-    return QStringLiteral(BV_TEST_THEME_DIR);
-}
-
 void InstallTheme()
 {
-    QDir::setSearchPaths(QStringLiteral("theme"), { ThemeDir() });
+    QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_TEST_THEME_DIR) });
 }
 
 void InstallEmptyTheme()

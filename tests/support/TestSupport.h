@@ -14,7 +14,6 @@ namespace bvtest {
 void InstallTheme();
 // Points it at an empty folder, to see how controls cope with missing images.
 void InstallEmptyTheme();
-QString ThemeDir();
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
