@@ -368,7 +368,7 @@ private Q_SLOTS:
             QTRY_VERIFY(Settled(wheel));
             wheel.SetColor(step.color);
             QCOMPARE(wheel.GetColor(), step.expected);
-            QCOMPARE(qMakePair(spy.count(), Inspect(wheel).triangleRenders),
+            QCOMPARE(qMakePair(int(spy.count()), Inspect(wheel).triangleRenders),
                 qMakePair(step.signals, step.renders));
             const QToolButton* marker = wheel.findChild<QToolButton*>(QStringLiteral("COLORCONTROL"));
             const QPoint picked
