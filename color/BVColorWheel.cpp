@@ -276,7 +276,9 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
+        // Linux bridges pass on no value text of a non-numeric control; the
+        // description carries the color there.
+        if (t == QAccessible::Value || t == QAccessible::Description)
             return BVColorWheelPrivate::Get(*static_cast<const BVColorWheel*>(widget()))->ColorText();
         return BVAccessibleControl::text(t);
     }

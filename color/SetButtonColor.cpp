@@ -24,8 +24,15 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if ((t != QAccessible::Description && t != QAccessible::Value)
-            || widget()->objectName() != QLatin1String("COLOR"))
+        // The wheel's markers are pointer handles with no text of their own.
+        const QString name = widget()->objectName();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (name == QLatin1String("ANGLECONTROL"))
+                return QCoreApplication::translate("BVColorWheel", "Hue marker");
+            if (name == QLatin1String("COLORCONTROL"))
+                return QCoreApplication::translate("BVColorWheel", "Saturation and lightness marker");
+        }
+        if ((t != QAccessible::Description && t != QAccessible::Value) || name != QLatin1String("COLOR"))
             return BVAccessibleButton::text(t);
         const QColor color = widget()->property(kShownColor).value<QColor>();
         return color.isValid() ? color.name() : QCoreApplication::translate("BVColorWidget", "Empty");

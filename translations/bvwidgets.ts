@@ -18,6 +18,14 @@
         <source>Color wheel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hue marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation and lightness marker</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BVColorWidget</name>

@@ -18,6 +18,14 @@
         <source>Color wheel</source>
         <translation>Farbrad</translation>
     </message>
+    <message>
+        <source>Hue marker</source>
+        <translation>Farbtonmarke</translation>
+    </message>
+    <message>
+        <source>Saturation and lightness marker</source>
+        <translation>Marke für Sättigung und Helligkeit</translation>
+    </message>
 </context>
 <context>
     <name>BVColorWidget</name>

@@ -93,9 +93,11 @@ void tst_Accessibility::reads_data()
     const QByteArray black = "#000000|#000000|";
     const int button = QAccessible::Button;
     Row("panel", "", "Color panel", QAccessible::Grouping, "||");
-    Row("wheel", "", "Color wheel", QAccessible::ColorChooser,
-        "hue 200°, saturation 20%, lightness 80%, " + fg + "||");
-    Row("wheel moved", "wheel", "Color wheel", QAccessible::ColorChooser, moved + "||", moved);
+    const QByteArray wheel = "hue 200°, saturation 20%, lightness 80%, " + fg;
+    Row("wheel", "", "Color wheel", QAccessible::ColorChooser, wheel + '|' + wheel + '|');
+    Row("wheel moved", "wheel", "Color wheel", QAccessible::ColorChooser, moved + '|' + moved + '|', moved);
+    Row("hue marker", "", "Hue marker", button, "||");
+    Row("color marker", "", "Saturation and lightness marker", button, "||");
     Row("control", "", "Foreground and background colors", QAccessible::Grouping, "||");
     Row("foreground", "", "Foreground color", button, fg + '|' + fg + '|');
     Row("background", "", "Background color", button, "#ffffff|#ffffff|");
@@ -116,8 +118,9 @@ void tst_Accessibility::reads_data()
     Row("popup button", "", "Show slider", button, "||unchecked");
     Row("popup open", "press Show slider", "Show slider", button, "||checked");
     Row("popup slider", "press Show slider", "Opacity", QAccessible::Slider, "40 of 0-99||");
-    Row("german wheel", "de", "Farbrad", QAccessible::ColorChooser,
-        "Farbton 200°, Sättigung 20 %, Helligkeit 80 %, " + fg + "||");
+    const QByteArray rad = "Farbton 200°, Sättigung 20 %, Helligkeit 80 %, " + fg;
+    Row("german wheel", "de", "Farbrad", QAccessible::ColorChooser, rad + '|' + rad + '|');
+    Row("german marker", "de", "Farbtonmarke", button, "||");
     Row("german recent", "de", "Letzte Farbe 3", button, black);
     Row("german empty", "de alone", "Vordergrundfarbe", button, "Leer|Leer|");
 }
