@@ -274,8 +274,9 @@ private Q_SLOTS:
             << Steps { { press, L, 0, 10.6, 0, 0 }, { move, L, 90, 0, 0, 0 }, { release, L, 90, 0, 0, 0 } };
         QTest::newRow("right press") << Steps { { press, R, 90, 0, 0, 0 }, { move, R, 180, 0, 0, 0 },
             { release, R, 180, 0, 0, 0 } };
+        // After a release the next press starts a new drag.
         QTest::newRow("press the hue marker") << Steps { { press, L, kAngleMarker, 0, 0, 0 },
-            { move, L, 45, 0, 1, 45 }, { release, L, 45, 0, 1, 45 } };
+            { move, L, 45, 0, 1, 45 }, { release, L, 45, 0, 1, 45 }, { press, L, 90, 0, 2, 90 } };
         QTest::newRow("release of another button ends the drag")
             << Steps { { press, L, 90, 0, 1, 90 }, { press, R, 90, 0, 1, 90 }, { release, R, 90, 0, 1, 90 },
                    { move, L, 180, 0, 1, 90 }, { release, L, 180, 0, 1, 90 } };
