@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QThreadPool>
@@ -130,6 +131,9 @@ private Q_SLOTS:
         bvtest::InstallEmptyTheme(); // a host without the picker image: no icon, and nothing logged
         const bvtest::MessageCatcher catcher;
         delete new BVColorWidget;
+        bvtest::InstallOneSizeTheme(); // the picker scaled to the screen, 16 pixels wide at any ratio
+        const QPixmap picker = Panel().Child<QLabel>("m_pPickerIcon")->property("pixmap").value<QPixmap>();
+        QCOMPARE(picker.size() / picker.devicePixelRatio(), QSize(16, 16));
         bvtest::InstallTheme();
         QCOMPARE(catcher.Messages(), QStringList());
     }

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -34,6 +35,17 @@ void InstallTheme()
 void InstallEmptyTheme()
 {
     QDir::setSearchPaths(QStringLiteral("theme"), { QDir::tempPath() + QStringLiteral("/bv-no-such-theme") });
+}
+
+void InstallOneSizeTheme()
+{
+    static const QTemporaryDir copy;
+    const QDir theme(QStringLiteral(BV_TEST_THEME_DIR));
+    for (const QString& name : theme.entryList({ QStringLiteral("*.png") })) {
+        if (!name.contains(QLatin1String("@2x")))
+            QFile::copy(theme.filePath(name), copy.filePath(name));
+    }
+    QDir::setSearchPaths(QStringLiteral("theme"), { copy.path() });
 }
 
 MessageCatcher::MessageCatcher()

@@ -14,6 +14,9 @@ namespace bvtest {
 void InstallTheme();
 // Points it at an empty folder, to see how controls cope with missing images.
 void InstallEmptyTheme();
+// Points it at a copy of the theme without its @2x images, as from a host that
+// ships one size for every ratio.
+void InstallOneSizeTheme();
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
