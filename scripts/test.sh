@@ -20,8 +20,10 @@ echo "== Source format (.clang-format)"
 
 build="${BV_BUILD_DIR:-$bv_root/build-test}"
 echo "== Build and test ($build)"
+# Installed as a Debian system would: the package test installs in this layout.
+multiarch_libdir="lib/$(gcc -dumpmachine)"
 cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_WERROR=ON \
-    -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON >/dev/null
+    -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir" >/dev/null
 cmake --build "$build" -j2
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
 echo "== Gallery screenshots with no display"
@@ -71,7 +73,8 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
     qt6="$build-qt6"
     echo "== Build and test against Qt 6 ($qt6)"
     cmake -S "$bv_root" -B "$qt6" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_QT_MAJOR=6 -DBV_WERROR=ON \
-        -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DBV_BUILD_BENCHMARKS=OFF >/dev/null
+        -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DBV_BUILD_BENCHMARKS=OFF \
+        -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir" >/dev/null
     cmake --build "$qt6" -j2
     (cd "$qt6" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
     if [ "${BV_SKIP_TSAN:-0}" != 1 ]; then

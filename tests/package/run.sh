@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the built library into a scratch prefix, then builds and runs a
-# consumer against it twice: through find_package and through pkg-config. With
+# Installs the built library into a scratch prefix and moves the tree, then
+# builds and runs a consumer against it twice: through find_package and through
+# pkg-config (run it from a build with a two-level library folder, such as
+# lib/x86_64-linux-gnu, to try a distribution's layout). With
 # the Designer plugin installed, a form of every control it offers is built by
 # uic and loaded by QUiLoader, with no library or plugin path in the environment.
 set -euo pipefail
@@ -9,7 +11,9 @@ source=$2
 work=$3
 rm -rf "$work"
 mkdir -p "$work"
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
+# Nothing may keep the prefix it was installed to.
+cmake --install "$build" --prefix "$work/staged" >/dev/null
+mv "$work/staged" "$work/prefix"
 
 unset LD_LIBRARY_PATH QT_PLUGIN_PATH
 plugin=$(find "$work/prefix" -name libbvwidgetsplugin.so)
