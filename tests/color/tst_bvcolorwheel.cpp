@@ -76,8 +76,9 @@ struct ShownWheel {
 
 // One mouse action of a scripted drag; `where` is degrees on the ring, with
 // `offset` pixels outward from its middle, or one of the special places (past
-// the white corner: `offset` pixels beyond it, away from the centroid).
-enum Place { kCentre = -1, kAngleMarker = -2, kColorMarker = -3, kCentroid = -4, kPastWhite = -5 };
+// the white corner: `offset` pixels beyond it, away from the centroid; the
+// hue marker's edge: inside its round hit area, 8 right and 3 up of its centre).
+enum Place { kCentre = -1, kAngleMarkerEdge = -2, kColorMarker = -3, kCentroid = -4, kPastWhite = -5 };
 struct MouseStep {
     QTest::MouseAction action;
     Qt::MouseButton button;
@@ -275,7 +276,7 @@ private Q_SLOTS:
         QTest::newRow("right press") << Steps { { press, R, 90, 0, 0, 0 }, { move, R, 180, 0, 0, 0 },
             { release, R, 180, 0, 0, 0 } };
         // After a release the next press starts a new drag.
-        QTest::newRow("press the hue marker") << Steps { { press, L, kAngleMarker, 0, 0, 0 },
+        QTest::newRow("press the hue marker") << Steps { { press, L, kAngleMarkerEdge, 0, 0, 0 },
             { move, L, 45, 0, 1, 45 }, { release, L, 45, 0, 1, 45 }, { press, L, 90, 0, 2, 90 } };
         QTest::newRow("release of another button ends the drag")
             << Steps { { press, L, 90, 0, 1, 90 }, { press, R, 90, 0, 1, 90 }, { release, R, 90, 0, 1, 90 },
@@ -311,8 +312,10 @@ private Q_SLOTS:
                 = Around(QPointF(square.center()), step.where, square.width() / 2.0 - 11 + step.offset);
             if (step.where == kCentre)
                 pos = square.center();
-            else if (step.where == kAngleMarker || step.where == kColorMarker)
-                pos = shown.MarkerCentre(step.where == kAngleMarker ? "ANGLECONTROL" : "COLORCONTROL");
+            else if (step.where == kColorMarker)
+                pos = shown.MarkerCentre("COLORCONTROL");
+            else if (step.where == kAngleMarkerEdge) // a ring press there would turn the hue to 359
+                pos = shown.MarkerCentre("ANGLECONTROL") + QPoint(8, -3);
             else if (step.where == kCentroid)
                 pos = centroid.toPoint();
             else if (step.where == kPastWhite)
@@ -324,7 +327,7 @@ private Q_SLOTS:
             // A press moves the hue marker before it signals, a move after.
             if (spy.count() > before && step.where >= kCentre)
                 QCOMPARE(markerAtSignal == angle->pos(), step.action == QTest::MousePress);
-            if (spy.count() > before && step.where < kAngleMarker)
+            if (spy.count() > before && step.where < kAngleMarkerEdge)
                 QCOMPARE(QPoint(wheel->GetColor().lightness(), wheel->GetColor().hslSaturation()),
                     PickColor(v, pos));
         }
