@@ -8,8 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 bv_need_packages "${bv_base_packages[@]}" xvfb xauth at-spi2-core python3-pyatspi dbus
 build="${BV_BUILD_DIR:-$bv_root/build}"
-cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_BUILD_GALLERY=ON \
-    -DBUILD_TESTING=OFF >/dev/null
+bv_configure default "$build"
 cmake --build "$build" -j2 --target bvgallery >/dev/null
 
 runtime=$(mktemp -d)

@@ -8,8 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bv_need_packages "${bv_base_packages[@]}" libbenchmark-dev
 
 build="${BV_BUILD_DIR:-$bv_root/build-bench}"
-cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_BUILD_BENCHMARKS=ON \
-    -DBUILD_TESTING=OFF -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+bv_configure bench "$build"
 cmake --build "$build" -j2 --target bvbench
 for scale in 1 2; do
     echo "== QT_SCALE_FACTOR=$scale"

@@ -15,6 +15,14 @@ bv_need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures build folder $2 from preset $1 of CMakePresets.json (the builds
+# an IDE offers); further arguments are extra cache settings.
+bv_configure() {
+    local preset=$1 build=$2
+    shift 2
+    (cd "$bv_root" && cmake --preset "$preset" -B "$build" "$@" >/dev/null)
+}
+
 bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev)
 # Qt 6 build. The tools packages bring Designer's plugin interface and QUiLoader, whose
 # CMake package also wants the OpenGL module's development files.

@@ -23,7 +23,6 @@ fi
 bv_need_packages "${bv_base_packages[@]}"
 
 build="${BV_BUILD_DIR:-$bv_root/build}"
-cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_BUILD_GALLERY=ON \
-    -DBUILD_TESTING=OFF >/dev/null
+bv_configure default "$build"
 cmake --build "$build" -j2 --target bvgallery
 exec "$build/examples/gallery/bvgallery" "$@"

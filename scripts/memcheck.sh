@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bv_need_packages "${bv_base_packages[@]}" valgrind
 
 build="${BV_BUILD_DIR:-$bv_root/build-test}"
-cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+bv_configure test "$build"
 cmake --build "$build" -j2
 status=0
 for test in containers/tst_bvwizard containers/tst_bvsplitter input/tst_easyslider input/tst_smartspinbox \

@@ -22,10 +22,11 @@ build="${BV_BUILD_DIR:-$bv_root/build-test}"
 echo "== Build and test ($build)"
 # Installed as a Debian system would: the package test installs in this layout.
 multiarch_libdir="lib/$(gcc -dumpmachine)"
-cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_WERROR=ON \
-    -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir" >/dev/null
+bv_configure test "$build" -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir"
 cmake --build "$build" -j2
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+echo "== ABI against the 1.0 baseline (exports were checked by the build)"
+"$bv_root/scripts/abi_check.sh" "$build"
 echo "== Gallery screenshots with no display"
 rm -rf "$build/screenshots"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM BV_BUILD_DIR="$build" \
@@ -35,8 +36,7 @@ ls "$build/screenshots/color-panel.png" "$build/screenshots/wizard.png"
 if [ "${BV_SKIP_SANITIZE:-0}" != 1 ]; then
     asan="$build-asan"
     echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer ($asan)"
-    cmake -S "$bv_root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DBV_WERROR=ON -DBV_SANITIZE=ON \
-        -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+    bv_configure asan "$asan"
     cmake --build "$asan" -j2
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$bv_root/tests/support/lsan.supp:print_suppressions=0"
@@ -52,8 +52,7 @@ if [ "${BV_SKIP_FUZZ:-0}" != 1 ]; then
     bv_need_packages clang libclang-rt-14-dev
     fuzz="$build-fuzz"
     echo "== Fuzz BVColorWidget::Restore for ${BV_FUZZ_SECONDS:-60} s ($fuzz)"
-    CXX=clang++ CC=clang cmake -S "$bv_root" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_FUZZ=ON \
-        -DBUILD_TESTING=OFF -DBV_BUILD_GALLERY=OFF -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+    bv_configure fuzz "$fuzz"
     cmake --build "$fuzz" -j2 --target fuzz_restore
     corpus="$fuzz/corpus"
     mkdir -p "$corpus"
@@ -72,11 +71,12 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
     bv_need_packages "${bv_qt6_packages[@]}"
     qt6="$build-qt6"
     echo "== Build and test against Qt 6 ($qt6)"
-    cmake -S "$bv_root" -B "$qt6" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_QT_MAJOR=6 -DBV_WERROR=ON \
-        -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=ON -DBV_BUILD_BENCHMARKS=OFF \
-        -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir" >/dev/null
+    bv_configure qt6 "$qt6" -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir"
     cmake --build "$qt6" -j2
     (cd "$qt6" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+    "$bv_root/scripts/abi_check.sh" "$qt6"
+    echo "== The Qt 5 and Qt 6 builds installed side by side, a consumer of each"
+    "$bv_root/tests/package/run.sh" "$qt6/package-both" "$bv_root" "$build" "$qt6"
     if [ "${BV_SKIP_TSAN:-0}" != 1 ]; then
         # Qt 6 builds its tasks differently (moves, a tuple of arguments).
         echo "== Render tests with ThreadSanitizer against Qt 6 ($qt6-tsan)"

@@ -9,9 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bv_need_packages "${bv_base_packages[@]}" xvfb xauth xkb-data
 
 build="${BV_BUILD_DIR:-$bv_root/build-tsan}"
-cmake -S "$bv_root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBV_TSAN=ON -DBV_WERROR=ON \
-    -DBV_QT_MAJOR="${BV_QT_MAJOR:-5}" -DBUILD_TESTING=ON -DBV_BUILD_GALLERY=OFF \
-    -DBV_BUILD_DESIGNER_PLUGIN=OFF >/dev/null
+bv_configure "$([ "${BV_QT_MAJOR:-5}" = 6 ] && echo qt6-tsan || echo tsan)" "$build"
 cmake --build "$build" -j2 --target tst_bvcolorwheel bvcolorwheel_exit tst_bvcolorwidget handover_canary
 # Qt is not built with the sanitizer: its own memory accesses are not checked,
 # and races wholly inside Qt are suppressed (tests/support/tsan.supp).
