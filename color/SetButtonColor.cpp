@@ -15,7 +15,9 @@ namespace {
 const char kShownColor[] = "_bv_shown_color";
 
 // A swatch's description is the color it shows; the other tool buttons of the
-// color controls keep their own.
+// color controls keep their own. The wheel's markers share its parent with
+// swatches laid over the wheel, and both get their object names only after
+// their interface may exist, so one interface tells them apart when asked.
 class SwatchAccessible : public BVAccessibleButton {
 public:
     explicit SwatchAccessible(QWidget* swatch)

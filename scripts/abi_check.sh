@@ -10,8 +10,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 bv_need_packages abigail-tools
 
 build=$1
-major=$(sed -n 's/^BV_QT_MAJOR:STRING=//p' "$build/CMakeCache.txt")
-name=$([ "$major" = 5 ] && echo bvwidgets || echo "bvwidgets-qt$major")
+bv_build_names "$build"
+name=$bv_install_name
 library=$(find "$build" -maxdepth 1 -name "lib$name.so.*.*" | head -n 1)
 baseline="$bv_root/abi/$name.abi.gz"
 current="$build/$name.abi"

@@ -23,6 +23,17 @@ bv_configure() {
     (cd "$bv_root" && cmake --preset "$preset" -B "$build" "$@" >/dev/null)
 }
 
+# The names build folder $1 installs under, as CMakeLists.txt gives them:
+# bv_qt_major, bv_install_name (library, pkg-config, headers), bv_package_name (CMake).
+bv_build_names() {
+    bv_qt_major=$(sed -n 's/^BV_QT_MAJOR:STRING=//p' "$1/CMakeCache.txt")
+    if [ "$bv_qt_major" = 5 ]; then
+        bv_install_name=bvwidgets bv_package_name=BVWidgets
+    else
+        bv_install_name=bvwidgets-qt$bv_qt_major bv_package_name=BVWidgetsQt$bv_qt_major
+    fi
+}
+
 bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev)
 # Qt 6 build. The tools packages bring Designer's plugin interface and QUiLoader, whose
 # CMake package also wants the OpenGL module's development files.

@@ -9,6 +9,7 @@
 # uic and loaded by QUiLoader, with no library or plugin path in the environment.
 set -euo pipefail
 work=$1
+source "$2/scripts/common.sh"
 source=$2
 shift 2
 rm -rf "$work"
@@ -21,12 +22,8 @@ mv "$work/staged" "$work/prefix"
 
 unset LD_LIBRARY_PATH QT_PLUGIN_PATH PKG_CONFIG_PATH
 for build in "$@"; do
-    major=$(sed -n 's/^BV_QT_MAJOR:STRING=//p' "$build/CMakeCache.txt")
-    if [ "$major" = 5 ]; then
-        name=bvwidgets package=BVWidgets
-    else
-        name=bvwidgets-qt$major package=BVWidgetsQt$major
-    fi
+    bv_build_names "$build"
+    major=$bv_qt_major name=$bv_install_name package=$bv_package_name
     echo "== Qt $major: $package, $name"
     consumer="$work/consumer-qt$major"
     plugin=$(find "$work/prefix" -name "lib${name}plugin.so")
