@@ -24,9 +24,11 @@ bv_configure() {
 }
 
 # The names build folder $1 installs under, as CMakeLists.txt gives them:
-# bv_qt_major, bv_install_name (library, pkg-config, headers), bv_package_name (CMake).
+# bv_qt_major, bv_install_name (library, pkg-config, headers), bv_package_name (CMake),
+# bv_libdir (CMAKE_INSTALL_LIBDIR, relative to the prefix unless absolute).
 bv_build_names() {
     bv_qt_major=$(sed -n 's/^BV_QT_MAJOR:STRING=//p' "$1/CMakeCache.txt")
+    bv_libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$1/CMakeCache.txt")
     if [ "$bv_qt_major" = 5 ]; then
         bv_install_name=bvwidgets bv_package_name=BVWidgets
     else
