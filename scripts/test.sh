@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the library and runs every test: offscreen, at device pixel ratio 2,
 # under Xvfb for what needs a real window system, the installed-package and
-# Designer plugin checks, then the whole suite again with AddressSanitizer and
+# Designer plugin checks, the Debian packages (lintian, installed with apt and
+# removed again), then the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer, the render tests with ThreadSanitizer, and a
 # minute of fuzzing; first it checks the sources against .clang-format. Does
 # its own set-up. Extra arguments go to ctest.
@@ -27,6 +28,8 @@ cmake --build "$build" -j2
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
 echo "== ABI against the 1.0 baseline (exports were checked by the build)"
 "$bv_root/scripts/abi_check.sh" "$build"
+echo "== Debian packages: lintian, apt install, consumers against /usr, removal"
+"$bv_root/scripts/deb_check.sh" "$build/deb-check" "$build"
 echo "== Gallery screenshots with no display"
 rm -rf "$build/screenshots"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM BV_BUILD_DIR="$build" \
@@ -77,6 +80,8 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
     "$bv_root/scripts/abi_check.sh" "$qt6"
     echo "== The Qt 5 and Qt 6 builds installed side by side, a consumer of each"
     "$bv_root/tests/package/run.sh" "$qt6/package-both" "$bv_root" "$build" "$qt6"
+    echo "== The Debian packages of both builds installed side by side"
+    "$bv_root/scripts/deb_check.sh" "$qt6/deb-check" "$build" "$qt6"
     if [ "${BV_SKIP_TSAN:-0}" != 1 ]; then
         # Qt 6 builds its tasks differently (moves, a tuple of arguments).
         echo "== Render tests with ThreadSanitizer against Qt 6 ($qt6-tsan)"
