@@ -74,7 +74,7 @@ def run(mutate_path, project, work, out, seeds, count):
             if os.path.exists(log):
                 os.remove(log)
             try:
-                rc = subprocess.run(t["command"] + ["-o", log + ",txt"], env=test_env,
+                rc = subprocess.run(t["command"] + ["-o", log + ",txt"], env=test_env, cwd=work,
                                     capture_output=True, timeout=120).returncode
             except subprocess.TimeoutExpired:
                 caught.append(t["name"] + "::timeout")

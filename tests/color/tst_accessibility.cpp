@@ -1,12 +1,16 @@
 // What a screen reader reads from the controls: role, name, value, checked
-// state and value-change events, after a step a user or a host takes.
+// state and value-change events, after a step a user or a host takes; and the
+// forms' own texts after a language switch.
 #include "BVColorControl.h"
 #include "BVColorWheel.h"
+#include "BVColorWheelRender.h"
 #include "BVColorWidget.h"
 #include "BVSpinBox.h"
 #include "BVSplitter.h"
+#include "FormDump.h"
 
 #include <QAccessibleValueInterface>
+#include <QComboBox>
 #include <QTranslator>
 #include <QtTest>
 
@@ -72,6 +76,7 @@ private Q_SLOTS:
     }
     void reads_data();
     void reads();
+    void language();
 };
 
 // Texts are UTF-8; event is the last value-change event's value after the step.
@@ -159,6 +164,27 @@ void tst_Accessibility::reads()
     QVERIFY(face);
     QTEST(Read(face), "reading");
     QTEST(g_lastChange.toString(), "event");
+}
+
+// Every text of a panel built in English follows a switch to German and back. The switch is
+// no edit: the web entry keeps its digits (its retranslation resets it to "#").
+void tst_Accessibility::language()
+{
+    BVColorWidget panel;
+    panel.findChild<QComboBox*>()->setCurrentIndex(2);
+    panel.SetForeground(QColor(0x12, 0x34, 0x56));
+    QSignalSpy changes(&panel, &BVColorWidget::ForegroundChanged);
+    const BVColorWheel& wheel = *panel.findChild<BVColorWheel*>();
+    QTRY_VERIFY(!BVColorWheelTest::Inspect(wheel).ringBusy && !BVColorWheelTest::Inspect(wheel).triangleBusy);
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(BV_GERMAN_QM)));
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    QCoreApplication::processEvents();
+    QVERIFY(bvtest::FormMatches(&panel, QStringLiteral("colorwidget_web_de.txt")));
+    QVERIFY(QCoreApplication::removeTranslator(&german));
+    QCoreApplication::processEvents();
+    QVERIFY(bvtest::FormMatches(&panel, QStringLiteral("colorwidget_web.txt")));
+    QCOMPARE(changes.count(), 0);
 }
 
 QTEST_MAIN(tst_Accessibility)
