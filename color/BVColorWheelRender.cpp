@@ -60,43 +60,23 @@ int BandCount(int rows)
     return qBound(1, rows / kMinBandRows, qMax(1, threads));
 }
 
-// What share of an unbanded render rasterizing the outlines takes
-// (callgrind, 1024 px at ratio 2): the triangle's three long edges cost
-// about half, the ring's short segments next to nothing.
-constexpr double kTriangleRasterShare = 0.55;
-constexpr double kRingRasterShare = 0;
-
-// Rows [top, bottom) of band `index` of `count` over `rows` rows. A band's
-// painters also rasterize every row above it (see BeginBand), so the bands
-// get shorter towards the bottom: with the raster share r, band i ends at
-// (1 - (1 - r)^i) / (1 - (1 - r)^count) of the rows, which gives every band
-// about the same work.
+// Rows [top, bottom) of band `index` of `count` over `rows` rows.
 struct Band {
-    Band(int rows, int index, int count, double rasterShare)
-        : top(Edge(rows, index, count, rasterShare))
-        , bottom(Edge(rows, index + 1, count, rasterShare))
+    Band(int rows, int index, int count)
+        : top(int(qint64(rows) * index / count))
+        , bottom(int(qint64(rows) * (index + 1) / count))
     { }
-    static int Edge(int rows, int index, int count, double rasterShare)
-    {
-        if (index >= count)
-            return rows;
-        if (rasterShare <= 0)
-            return int(qint64(rows) * index / count);
-        const double fraction
-            = (1 - std::pow(1 - rasterShare, index)) / (1 - std::pow(1 - rasterShare, count));
-        return int(rows * fraction);
-    }
     int top;
     int bottom;
 };
 
-// Calls paint(i) once for every band i below `count` and returns when all
-// are painted. This thread takes bands one after another, and so do helpers
-// started in the global pool; a helper that gets no thread before the bands
-// run out finds none left, is not waited for, and never touches `paint`. So
-// the job waits on nothing the pool may never run, even with every other
-// thread of the pool busy.
-template <typename Paint> void PaintBands(int count, const Paint& paint)
+// Calls paint(i) once for every part i below `count` (a band, or a picture)
+// and returns when all are painted. This thread takes parts one after
+// another, and so do helpers started in the global pool; a helper that gets
+// no thread before the parts run out finds none left, is not waited for, and
+// never touches `paint`. So the job waits on nothing the pool may never run,
+// even with every other thread of the pool busy.
+template <typename Paint> void PaintParts(int count, const Paint& paint)
 {
     QThreadPool* pool = QThreadPool::globalInstance();
     const int helpers = pool && count > 1 ? qMin(count, pool->maxThreadCount()) - 1 : 0;
@@ -117,22 +97,22 @@ template <typename Paint> void PaintBands(int count, const Paint& paint)
         std::unique_ptr<std::atomic<bool>[]> entered;
     };
     const auto shared = std::make_shared<Shared>(helpers);
-    const auto takeBands = [&shared = *shared, count, &paint] {
+    const auto takeParts = [&shared = *shared, count, &paint] {
         for (int i = shared.next.fetch_add(1); i < count; i = shared.next.fetch_add(1))
             paint(i);
     };
     std::vector<QFuture<BVHandOver<bool>>> futures;
     futures.reserve(size_t(helpers));
     for (int h = 0; h < helpers; ++h) {
-        futures.push_back(BVRunHandedOver(pool, [shared, h, takeBands] {
-            // Announced before taking a band: a helper that takes one is waited for.
+        futures.push_back(BVRunHandedOver(pool, [shared, h, takeParts] {
+            // Announced before taking a part: a helper that takes one is waited for.
             shared->entered[h].store(true);
-            takeBands();
+            takeParts();
             return true;
         }));
     }
-    takeBands();
-    // Every band is taken; a helper not yet in will take none.
+    takeParts();
+    // Every part is taken; a helper not yet in will take none.
     for (int h = 0; h < helpers; ++h) {
         if (shared->entered[h].load())
             futures[size_t(h)].result().Value();
@@ -163,7 +143,8 @@ QImage View(uchar* bits, qsizetype bytesPerLine, int left, int top, int width, i
 // A painter on `view` that paints only its rows from `top` on. The view
 // never cuts the outline at its top: Qt then rasterizes the cut outline into
 // other spans, and a gradient over those comes out a level off here and
-// there. It ends with the band, so at least the rows below are skipped.
+// there. It ends with the band, so the rows below are skipped; the rows
+// above are rasterized again by every band.
 void BeginBand(QPainter& painter, QImage& view, int top)
 {
     painter.begin(&view);
@@ -172,15 +153,15 @@ void BeginBand(QPainter& painter, QImage& view, int top)
 }
 
 // A corner layer: opaque `color` at `corner`, fading towards both other
-// vertices; its alpha is the product of the two ramps. The view holds the
-// triangle's `shape` down to the end of the band, which starts at `top`, in
-// the triangle's coordinates.
-void PaintCornerLayer(QImage& view, const QRect& shape, int top, const QPainterPath& path,
-    const QPointF& corner, const QPointF& toward1, const QPointF& toward2, const QColor& color)
+// vertices; its alpha is the product of the two ramps. `origin` is where
+// the layer's top-left lies in the triangle's coordinates.
+void PaintCornerLayer(QImage& layer, const QPoint& origin, const QPainterPath& path, const QPointF& corner,
+    const QPointF& toward1, const QPointF& toward2, const QColor& color)
 {
-    QPainter painter;
-    BeginBand(painter, view, top - shape.top());
-    painter.translate(-shape.topLeft());
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-origin);
     painter.fillPath(path, Ramp(corner, toward1, color));
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillPath(path, Ramp(corner, toward2, color));
@@ -284,8 +265,8 @@ QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMarg
     const int width = image.width();
     const int rows = image.height();
     const int bands = BandCount(rows);
-    PaintBands(bands, [&](int index) {
-        const Band band(rows, index, bands, kRingRasterShare);
+    PaintParts(bands, [&](int index) {
+        const Band band(rows, index, bands);
         View(bits, bytesPerLine, 0, band.top, width, band.bottom).fill(Qt::transparent);
         QImage view = View(bits, bytesPerLine, 0, 0, width, band.bottom);
         QPainter painter;
@@ -342,38 +323,46 @@ void RenderTriangleInto(
     const qsizetype imageLine = buffers.image.bytesPerLine();
     const qsizetype layerLine = buffers.black.bytesPerLine();
     const int width = buffers.image.width();
-    const int rows = buffers.image.height();
-    const int bands = BandCount(rows);
-    PaintBands(bands, [&](int index) {
-        const Band band(rows, index, bands, kTriangleRasterShare);
-        View(imageBits, imageLine, 0, band.top, width, band.bottom).fill(Qt::transparent);
-        // The band's rows of the layers, in the triangle's coordinates.
-        const int top = qMax(band.top - offset.y(), shape.top());
-        const int bottom = qMin(band.bottom - offset.y(), shape.bottom() + 1);
-        if (top >= bottom)
-            return;
+    const int height = buffers.image.height();
+    // First the three pictures, one thread each: in bands, each band would
+    // rasterize the triangle's outline again, about half a render's work.
+    const auto paintPicture = [&](int picture) {
         // A path of its own: Qt caches things in a path it paints, unguarded.
         const QPainterPath path = TrianglePath(v);
-        const int left = shape.left();
-        View(blackBits, layerLine, left, top, shape.width(), bottom).fill(Qt::transparent);
-        View(whiteBits, layerLine, left, top, shape.width(), bottom).fill(Qt::transparent);
-        QImage black = View(blackBits, layerLine, left, shape.top(), shape.width(), bottom);
-        QImage white = View(whiteBits, layerLine, left, shape.top(), shape.width(), bottom);
-        PaintCornerLayer(black, shape, top, path, v[2], v[0], v[1], Qt::black);
-        PaintCornerLayer(white, shape, top, path, v[1], v[0], v[2], Qt::white);
-
-        QImage image = View(imageBits, imageLine, 0, 0, width, band.bottom);
-        QPainter painter;
-        BeginBand(painter, image, band.top);
+        if (picture != 0) {
+            if (shape.isEmpty())
+                return; // a painter on an empty image warns
+            QImage layer = View(picture == 1 ? blackBits : whiteBits, layerLine, shape.left(), shape.top(),
+                shape.width(), shape.bottom() + 1);
+            if (picture == 1)
+                PaintCornerLayer(layer, shape.topLeft(), path, v[2], v[0], v[1], Qt::black);
+            else
+                PaintCornerLayer(layer, shape.topLeft(), path, v[1], v[0], v[2], Qt::white);
+            return;
+        }
+        QImage image = View(imageBits, imageLine, 0, 0, width, height);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(offset);
         painter.fillPath(path, Ramp(v[0], v[1], pure));
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillPath(path, Ramp(v[0], v[2], pure));
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        // Only the band's rows of the layers: drawing them is a plain blend.
-        const QPoint origin(left, top);
-        painter.drawImage(origin, View(blackBits, layerLine, left, top, shape.width(), bottom));
-        painter.drawImage(origin, View(whiteBits, layerLine, left, top, shape.width(), bottom));
+    };
+    PaintParts(3, paintPicture);
+    // Then the layers over the image, in bands: drawing an image is a plain
+    // blend, with no outline to rasterize.
+    const int rows = shape.height();
+    const int bands = rows > 0 ? BandCount(rows) : 0;
+    PaintParts(bands, [&](int index) {
+        const Band band(rows, index, bands);
+        const int top = shape.top() + band.top;
+        const int bottom = shape.top() + band.bottom;
+        QImage image = View(imageBits, imageLine, 0, offset.y() + top, width, offset.y() + bottom);
+        QPainter painter(&image);
+        const QPoint origin(offset.x() + shape.left(), 0);
+        painter.drawImage(origin, View(blackBits, layerLine, shape.left(), top, shape.width(), bottom));
+        painter.drawImage(origin, View(whiteBits, layerLine, shape.left(), top, shape.width(), bottom));
     });
     buffers.image.setDevicePixelRatio(ratio);
 }
