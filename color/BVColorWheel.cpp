@@ -11,8 +11,10 @@
 #include <QIcon>
 #include <QLineF>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -34,6 +36,19 @@ bool MarkerContains(const QWidget* marker, const QPoint& pos)
     QPainterPath area;
     area.addEllipse(QRectF(0, 0, 22, 22).adjusted(2, 2, -2, -2));
     return area.contains(QPointF(marker->mapFromParent(pos)));
+}
+
+// A square well inside the ring's hole, where the ring image is clear: a
+// paint there need not draw it. Its corners stay two pixels inside the hole,
+// clear of the ring's antialiased edge and of filtering at a fractional scale.
+QRect RingHole(const WheelGeometry& geometry)
+{
+    const double radius = geometry.wheel.width() / 2.0 - geometry.ringWidth;
+    const int half = int(radius / M_SQRT2) - 2;
+    if (half <= 0)
+        return QRect();
+    const QPoint centre = geometry.wheel.center();
+    return QRect(centre.x() - half, centre.y() - half, 2 * half, 2 * half);
 }
 
 template <typename T> using RenderWatcher = QFutureWatcher<BVHandOver<T>>;
@@ -145,6 +160,13 @@ public:
     RenderWatcher<std::shared_ptr<TriangleBuffers>>* m_pTriangleWatcher = nullptr;
     TriangleSpares m_spares;
     QTimer* m_pSpareTimer = nullptr;
+    // Where the shown triangle image has pixels, and where the one being
+    // rendered will: a new image repaints only those, not the whole wheel.
+    QRect m_shownTriangle;
+    QRect m_renderedTriangle;
+    // RingHole of the shown ring image and of the one being rendered.
+    QRect m_shownRingHole;
+    QRect m_renderedRingHole;
     int m_ringRenders = 0;
     int m_triangleRenders = 0;
 };
@@ -153,6 +175,7 @@ void BVColorWheelPrivate::StartRingRender()
 {
     RequestRender(m_ringBusy, m_ringPending, m_pRingWatcher, m_ringRenders, [this] {
         const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
+        m_renderedRingHole = RingHole(Geometry());
         return [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
             return RenderRingImage(size, marker, ratio, margins);
         };
@@ -163,6 +186,9 @@ void BVColorWheelPrivate::StartTriangleRender()
 {
     RequestRender(m_triangleBusy, m_trianglePending, m_pTriangleWatcher, m_triangleRenders, [this] {
         const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
+        // Two pixels around the corners cover antialiasing and filtering at a fractional scale.
+        m_renderedTriangle
+            = QPolygonF(Geometry().Triangle(m_hue)).boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2);
         // Shared, so the buffers stay alive for the job whatever becomes of the wheel.
         auto buffers = std::make_shared<TriangleBuffers>(m_spares.Take());
         return [buffers, size = m_size, marker = m_markerSize, hue = m_hue, ratio, margins = m_margins] {
@@ -176,7 +202,10 @@ void BVColorWheelPrivate::OnRingRendered()
 {
     FinishRender(
         m_ringBusy, m_ringPending, m_pRingWatcher,
-        [this](QImage&& image) { m_ringPixmap = QPixmap::fromImage(std::move(image)); },
+        [this](QImage&& image) {
+            m_ringPixmap = QPixmap::fromImage(std::move(image));
+            m_shownRingHole = m_renderedRingHole;
+        },
         [this] { StartRingRender(); });
     m_pAngleMarker->setVisible(!m_ringPixmap.isNull());
     PlaceAngleMarker();
@@ -190,11 +219,13 @@ void BVColorWheelPrivate::OnTriangleRendered()
         [this](std::shared_ptr<TriangleBuffers>&& result) {
             m_spares.Install(std::move(*result), m_trianglePixmap);
             m_pSpareTimer->start();
+            // Before a follow-up starts and names its own area.
+            m_pWheel->update(m_shownTriangle | m_renderedTriangle);
+            m_shownTriangle = m_renderedTriangle;
         },
         [this] { StartTriangleRender(); });
     m_pColorMarker->setVisible(!m_trianglePixmap.isNull());
     UpdateTriangle();
-    m_pWheel->update();
 }
 
 void BVColorWheelPrivate::UpdateSize(const QSize& size)
@@ -462,14 +493,22 @@ void BVColorWheel::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void BVColorWheel::paintEvent(QPaintEvent* /*event*/)
+void BVColorWheel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     // At a fractional scale the images are made at the next integer ratio
     // and shrink on the way to the screen: filter them rather than drop
     // pixels. At a matching ratio nothing is scaled and this costs nothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QPointF(0, 0), d->m_ringPixmap);
+    // A new triangle repaints mostly inside the ring's hole, where blending
+    // the ring's clear pixels would change nothing. One rectangle at a time:
+    // Qt clips a draw to a rectangle by drawing less, to a region by masking
+    // the whole image.
+    for (const QRect& rect : event->region().subtracted(d->m_shownRingHole)) {
+        painter.setClipRect(rect);
+        painter.drawPixmap(QPointF(0, 0), d->m_ringPixmap);
+    }
+    painter.setClipping(false);
     painter.drawPixmap(QPointF(0, 0), d->m_trianglePixmap);
 }
 

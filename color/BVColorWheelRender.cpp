@@ -1,5 +1,7 @@
 #include "BVColorWheelRender.h"
 
+#include "BVHandOver.h"
+
 #include <QColor>
 #include <QConicalGradient>
 #include <QLineF>
@@ -9,7 +11,10 @@
 #include <QPen>
 #include <QVector2D>
 
+#include <atomic>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -43,27 +48,120 @@ QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& color
     return gradient;
 }
 
-// Paints over `spare` when it is ours alone and fits: in a drag, first
-// touching fresh memory for every render costs more than the painting.
-QImage& Cleared(QImage& spare, const QSize& size)
+// Below this many rows a band costs more to hand out than it saves.
+constexpr int kMinBandRows = 128;
+
+// How many bands `rows` rows are painted in: one per pool thread, and one
+// alone when the pool has one thread, so one core paints as before.
+int BandCount(int rows)
+{
+    const QThreadPool* pool = QThreadPool::globalInstance();
+    const int threads = pool ? pool->maxThreadCount() : 1;
+    return qBound(1, rows / kMinBandRows, qMax(1, threads));
+}
+
+// Rows [top, bottom) of band `index` of `count` over `rows` rows.
+struct Band {
+    Band(int rows, int index, int count)
+        : top(int(qint64(rows) * index / count))
+        , bottom(int(qint64(rows) * (index + 1) / count))
+    { }
+    int top;
+    int bottom;
+};
+
+// Calls paint(i) once for every part i below `count` (a band, or a picture)
+// and returns when all are painted. This thread takes parts one after
+// another, and so do helpers started in the global pool; a helper that gets
+// no thread before the parts run out finds none left, is not waited for, and
+// never touches `paint`. So the job waits on nothing the pool may never run,
+// even with every other thread of the pool busy.
+template <typename Paint> void PaintParts(int count, const Paint& paint)
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int helpers = pool && count > 1 ? qMin(count, pool->maxThreadCount()) - 1 : 0;
+    if (helpers <= 0) {
+        for (int i = 0; i < count; ++i)
+            paint(i);
+        return;
+    }
+    // Outlives this call: a helper that starts late still reads it.
+    struct Shared {
+        explicit Shared(int helpers)
+            : entered(new std::atomic<bool>[size_t(helpers)])
+        {
+            for (int i = 0; i < helpers; ++i)
+                entered[i].store(false);
+        }
+        std::atomic<int> next { 0 };
+        std::unique_ptr<std::atomic<bool>[]> entered;
+    };
+    const auto shared = std::make_shared<Shared>(helpers);
+    const auto takeParts = [&shared = *shared, count, &paint] {
+        for (int i = shared.next.fetch_add(1); i < count; i = shared.next.fetch_add(1))
+            paint(i);
+    };
+    std::vector<QFuture<BVHandOver<bool>>> futures;
+    futures.reserve(size_t(helpers));
+    for (int h = 0; h < helpers; ++h) {
+        futures.push_back(BVRunHandedOver(pool, [shared, h, takeParts] {
+            // Announced before taking a part: a helper that takes one is waited for.
+            shared->entered[h].store(true);
+            takeParts();
+            return true;
+        }));
+    }
+    takeParts();
+    // Every part is taken; a helper not yet in will take none.
+    for (int h = 0; h < helpers; ++h) {
+        if (shared->entered[h].load())
+            futures[size_t(h)].result().Value();
+    }
+}
+
+// Makes `spare` a buffer of `size` to paint over, reusing it when it is ours
+// alone and fits: in a drag, first touching fresh memory for every render
+// costs more than the painting. The contents are left to the painter.
+uchar* Prepared(QImage& spare, const QSize& size)
 {
     if (spare.size() != size || spare.format() != kFormat || !spare.isDetached()) {
         spare = QImage(); // free before allocating: no two at once
         spare = QImage(size, kFormat);
-    } else {
-        spare.setDevicePixelRatio(1); // a painter would scale by it
     }
-    spare.fill(Qt::transparent);
-    return spare;
+    spare.setDevicePixelRatio(1); // a painter would scale by it
+    return spare.bits();
+}
+
+// Rows [top, bottom) and columns from `left` of `width` of a buffer, as an
+// image of their own that paints into the buffer. Each band paints through
+// views of its own: one image takes only one painter at a time.
+QImage View(uchar* bits, qsizetype bytesPerLine, int left, int top, int width, int bottom)
+{
+    return QImage(bits + top * bytesPerLine + left * 4, width, bottom - top, bytesPerLine, kFormat);
+}
+
+// A painter on `view` that paints only its rows from `top` on. The view
+// never cuts the outline at its top: Qt then rasterizes the cut outline into
+// other spans, and a gradient over those comes out a level off here and
+// there. It ends with the band, so the rows below are skipped; the rows
+// above are rasterized again by every band.
+void BeginBand(QPainter& painter, QImage& view, int top)
+{
+    painter.begin(&view);
+    painter.setClipRect(QRect(0, top, view.width(), view.height() - top));
+    painter.setRenderHint(QPainter::Antialiasing);
 }
 
 // A corner layer: opaque `color` at `corner`, fading towards both other
-// vertices; its alpha is the product of the two ramps.
-void PaintCornerLayer(QImage& layer, const QSize& size, const QPainterPath& path, const QPointF& corner,
+// vertices; its alpha is the product of the two ramps. `origin` is where
+// the layer's top-left lies in the triangle's coordinates.
+void PaintCornerLayer(QImage& layer, const QPoint& origin, const QPainterPath& path, const QPointF& corner,
     const QPointF& toward1, const QPointF& toward2, const QColor& color)
 {
-    QPainter painter(&Cleared(layer, size));
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-origin);
     painter.fillPath(path, Ramp(corner, toward1, color));
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillPath(path, Ramp(corner, toward2, color));
@@ -160,13 +258,25 @@ QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMarg
         position = qMax(0.0, position - 0.05);
     }
 
-    QImage image = TransparentImage(size * ratio);
-    {
-        QPainter painter(&image);
+    QImage image(size * ratio, kFormat);
+    uchar* const bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    const QPainterPath ring = geometry.Ring();
+    const int width = image.width();
+    const int rows = image.height();
+    const int bands = BandCount(rows);
+    PaintParts(bands, [&](int index) {
+        const Band band(rows, index, bands);
+        View(bits, bytesPerLine, 0, band.top, width, band.bottom).fill(Qt::transparent);
+        QImage view = View(bits, bytesPerLine, 0, 0, width, band.bottom);
+        QPainter painter;
+        BeginBand(painter, view, band.top);
         painter.translate(rect.topLeft());
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(geometry.Ring(), gradient);
-    }
+        // A path of its own: Qt caches things in a path it paints, unguarded.
+        QPainterPath own;
+        own.addPath(ring);
+        painter.fillPath(own, gradient);
+    });
     image.setDevicePixelRatio(ratio);
     return image;
 }
@@ -198,25 +308,63 @@ void RenderTriangleInto(
     }
 
     const QVector<QPointF> v = geometry.InnerTriangle(hue);
-    const QPainterPath path = TrianglePath(v);
-    PaintCornerLayer(buffers.black, inner, path, v[2], v[0], v[1], Qt::black);
-    PaintCornerLayer(buffers.white, inner, path, v[1], v[0], v[2], Qt::white);
-
     const QColor pure = QColor::fromHsl(hue % 360, 255, 128, 255);
-    QImage& image = Cleared(buffers.image, size * ratio);
-    {
+    // The triangle's corner in the image.
+    const QPoint offset(
+        geometry.wheel.left() + geometry.ringWidth, geometry.wheel.top() + geometry.ringWidth);
+    // The layers count only around the triangle: beyond it they would be
+    // clear, and drawing clear pixels changes nothing.
+    const QRect shape
+        = TrianglePath(v).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), inner);
+
+    uchar* const imageBits = Prepared(buffers.image, size * ratio);
+    uchar* const blackBits = Prepared(buffers.black, inner);
+    uchar* const whiteBits = Prepared(buffers.white, inner);
+    const qsizetype imageLine = buffers.image.bytesPerLine();
+    const qsizetype layerLine = buffers.black.bytesPerLine();
+    const int width = buffers.image.width();
+    const int height = buffers.image.height();
+    // First the three pictures, one thread each: in bands, each band would
+    // rasterize the triangle's outline again, about half a render's work.
+    const auto paintPicture = [&](int picture) {
+        // A path of its own: Qt caches things in a path it paints, unguarded.
+        const QPainterPath path = TrianglePath(v);
+        if (picture != 0) {
+            if (shape.isEmpty())
+                return; // a painter on an empty image warns
+            QImage layer = View(picture == 1 ? blackBits : whiteBits, layerLine, shape.left(), shape.top(),
+                shape.width(), shape.bottom() + 1);
+            if (picture == 1)
+                PaintCornerLayer(layer, shape.topLeft(), path, v[2], v[0], v[1], Qt::black);
+            else
+                PaintCornerLayer(layer, shape.topLeft(), path, v[1], v[0], v[2], Qt::white);
+            return;
+        }
+        QImage image = View(imageBits, imageLine, 0, 0, width, height);
+        image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(
-            geometry.wheel.left() + geometry.ringWidth, geometry.wheel.top() + geometry.ringWidth);
+        painter.translate(offset);
         painter.fillPath(path, Ramp(v[0], v[1], pure));
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillPath(path, Ramp(v[0], v[2], pure));
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(0, 0, buffers.black);
-        painter.drawImage(0, 0, buffers.white);
-    }
-    image.setDevicePixelRatio(ratio);
+    };
+    PaintParts(3, paintPicture);
+    // Then the layers over the image, in bands: drawing an image is a plain
+    // blend, with no outline to rasterize.
+    const int rows = shape.height();
+    const int bands = rows > 0 ? BandCount(rows) : 0;
+    PaintParts(bands, [&](int index) {
+        const Band band(rows, index, bands);
+        const int top = shape.top() + band.top;
+        const int bottom = shape.top() + band.bottom;
+        QImage image = View(imageBits, imageLine, 0, offset.y() + top, width, offset.y() + bottom);
+        QPainter painter(&image);
+        const QPoint origin(offset.x() + shape.left(), 0);
+        painter.drawImage(origin, View(blackBits, layerLine, shape.left(), top, shape.width(), bottom));
+        painter.drawImage(origin, View(whiteBits, layerLine, shape.left(), top, shape.width(), bottom));
+    });
+    buffers.image.setDevicePixelRatio(ratio);
 }
 
 QPixmap RenderTriangle(const QSize& size, int markerSize, int hue, int ratio, const QMargins& margins)

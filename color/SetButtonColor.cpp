@@ -13,6 +13,9 @@ namespace {
 
 // Where a swatch keeps the color it shows, for screen readers.
 const char kShownColor[] = "_bv_shown_color";
+// The icon made for that color, and the ratio it was made at.
+const char kShownIcon[] = "_bv_shown_icon";
+const char kShownRatio[] = "_bv_shown_ratio";
 
 // A swatch's description is the color it shows; the other tool buttons of the
 // color controls keep their own. The wheel's markers share its parent with
@@ -52,8 +55,19 @@ void SetButtonColor(QAbstractButton* button, const QColor& color)
 {
     const int ratio = BVQtCompat::IntegerDevicePixelRatio(button);
     const QSize iconSize = button->iconSize();
-    QPixmap pixmap(qRound(iconSize.width() * double(ratio)), qRound(iconSize.height() * double(ratio)));
+    const QSize pixels(qRound(iconSize.width() * double(ratio)), qRound(iconSize.height() * double(ratio)));
+    // The panel shows its colors again on every change of one: a swatch that
+    // still shows this color at this size is left alone, and not repainted.
+    const QIcon shown = button->icon();
+    if (button->property(kShownColor).value<QColor>() == color
+        && button->property(kShownRatio).toInt() == ratio
+        && button->property(kShownIcon).toLongLong() == shown.cacheKey()
+        && shown.availableSizes().value(0) == pixels)
+        return;
+    QPixmap pixmap(pixels);
     pixmap.fill(color);
     button->setIcon(QIcon(pixmap));
     button->setProperty(kShownColor, color);
+    button->setProperty(kShownRatio, ratio);
+    button->setProperty(kShownIcon, button->icon().cacheKey());
 }
