@@ -79,7 +79,14 @@ struct Band {
 template <typename Paint> void PaintParts(int count, const Paint& paint)
 {
     QThreadPool* pool = QThreadPool::globalInstance();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6's raster engine, painting on several threads at once, now and then
+    // gives a pixel one level off (about one render in four): one after another
+    // the images stay the same from render to render.
+    const int helpers = 0;
+#else
     const int helpers = pool && count > 1 ? qMin(count, pool->maxThreadCount()) - 1 : 0;
+#endif
     if (helpers <= 0) {
         for (int i = 0; i < count; ++i)
             paint(i);
