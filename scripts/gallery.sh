@@ -23,6 +23,7 @@ fi
 bv_need_packages "${bv_base_packages[@]}"
 
 build="${BV_BUILD_DIR:-$bv_root/build}"
-bv_configure default "$build"
+# A build folder handed over (the test command's) keeps its own settings.
+[ -f "$build/CMakeCache.txt" ] || bv_configure default "$build"
 cmake --build "$build" -j2 --target bvgallery
 exec "$build/examples/gallery/bvgallery" "$@"
