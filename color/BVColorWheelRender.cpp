@@ -51,13 +51,25 @@ QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& color
 // Below this many rows a band costs more to hand out than it saves.
 constexpr int kMinBandRows = 128;
 
-// How many bands `rows` rows are painted in: one per pool thread, and one
-// alone when the pool has one thread, so one core paints as before.
+// How many threads may paint one image's parts at once: the global pool's.
+// Qt 6's raster engine, painting on several threads at once, now and then
+// gives a pixel one level off (about one render in four); there one thread
+// paints the parts in order, and the images stay the same from render to render.
+int PaintingThreads()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return 1;
+#else
+    const QThreadPool* pool = QThreadPool::globalInstance();
+    return pool ? qMax(1, pool->maxThreadCount()) : 1;
+#endif
+}
+
+// How many bands `rows` rows are painted in: one per painting thread, so
+// where one thread paints, the image is painted whole, as before.
 int BandCount(int rows)
 {
-    const QThreadPool* pool = QThreadPool::globalInstance();
-    const int threads = pool ? pool->maxThreadCount() : 1;
-    return qBound(1, rows / kMinBandRows, qMax(1, threads));
+    return qBound(1, rows / kMinBandRows, PaintingThreads());
 }
 
 // Rows [top, bottom) of band `index` of `count` over `rows` rows.
@@ -79,14 +91,7 @@ struct Band {
 template <typename Paint> void PaintParts(int count, const Paint& paint)
 {
     QThreadPool* pool = QThreadPool::globalInstance();
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6's raster engine, painting on several threads at once, now and then
-    // gives a pixel one level off (about one render in four): one after another
-    // the images stay the same from render to render.
-    const int helpers = 0;
-#else
-    const int helpers = pool && count > 1 ? qMin(count, pool->maxThreadCount()) - 1 : 0;
-#endif
+    const int helpers = count > 1 ? qMin(count, PaintingThreads()) - 1 : 0;
     if (helpers <= 0) {
         for (int i = 0; i < count; ++i)
             paint(i);

@@ -13,9 +13,8 @@ namespace {
 
 // Where a swatch keeps the color it shows, for screen readers.
 const char kShownColor[] = "_bv_shown_color";
-// The icon made for that color, and the ratio it was made at.
+// The icon made for that color: a host may have set another since.
 const char kShownIcon[] = "_bv_shown_icon";
-const char kShownRatio[] = "_bv_shown_ratio";
 
 // A swatch's description is the color it shows; the other tool buttons of the
 // color controls keep their own. The wheel's markers share its parent with
@@ -57,10 +56,10 @@ void SetButtonColor(QAbstractButton* button, const QColor& color)
     const QSize iconSize = button->iconSize();
     const QSize pixels(qRound(iconSize.width() * double(ratio)), qRound(iconSize.height() * double(ratio)));
     // The panel shows its colors again on every change of one: a swatch that
-    // still shows this color at this size is left alone, and not repainted.
+    // still shows this color at this size (in device pixels, so at this
+    // ratio) is left alone, and not repainted.
     const QIcon shown = button->icon();
     if (button->property(kShownColor).value<QColor>() == color
-        && button->property(kShownRatio).toInt() == ratio
         && button->property(kShownIcon).toLongLong() == shown.cacheKey()
         && shown.availableSizes().value(0) == pixels)
         return;
@@ -68,6 +67,5 @@ void SetButtonColor(QAbstractButton* button, const QColor& color)
     pixmap.fill(color);
     button->setIcon(QIcon(pixmap));
     button->setProperty(kShownColor, color);
-    button->setProperty(kShownRatio, ratio);
     button->setProperty(kShownIcon, button->icon().cacheKey());
 }
