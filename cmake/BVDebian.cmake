@@ -83,7 +83,10 @@ and to QUiLoader.")
 # lintian overrides. Only the packages install them, not a plain cmake --install.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog @ONLY)
 execute_process(COMMAND gzip -9nc changelog WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/debian
-    OUTPUT_FILE ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz COMMAND_ERROR_IS_FATAL ANY)
+    OUTPUT_FILE ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz RESULT_VARIABLE BV_GZIP_RESULT)
+if(NOT BV_GZIP_RESULT EQUAL 0)
+    message(FATAL_ERROR "Could not compress the Debian changelog: ${BV_GZIP_RESULT}")
+endif()
 foreach(component IN LISTS CPACK_COMPONENTS_ALL)
     string(TOUPPER ${component} upper)
     set(package ${CPACK_DEBIAN_${upper}_PACKAGE_NAME})
