@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QThread>
 #include <QVector2D>
 
 #include <atomic>
@@ -60,17 +61,20 @@ QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& color
 constexpr int kMinBandRows = 128;
 
 // How many threads may paint one image's parts at once: the global pool's.
-// Qt 6's raster engine, painting on several threads at once, now and then
-// gives a pixel one level off (about one render in four); there one thread
-// paints the parts in order, and the images stay the same from render to render.
+// Qt 6 splits a large fill over the global pool by itself, except on the
+// pool's own threads, and the split fill rounds a few pixels a level apart
+// from a whole one. So on Qt 6 parts are shared out only from a pool thread,
+// where every part is painted whole; elsewhere this thread paints them all.
 int PaintingThreads()
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return 1;
-#else
     const QThreadPool* pool = QThreadPool::globalInstance();
-    return pool ? qMax(1, pool->maxThreadCount()) : 1;
+    if (!pool)
+        return 1;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    if (!pool->contains(QThread::currentThread()))
+        return 1;
 #endif
+    return qMax(1, pool->maxThreadCount());
 }
 
 // How many bands `rows` rows are painted in: one per painting thread, so
