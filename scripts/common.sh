@@ -1,5 +1,8 @@
 # Shared by the set-up scripts: installs missing Debian packages.
 bv_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Seconds every apt call waits for the package lock held by another apt
+# (a machine updating itself) before it gives up.
+bv_apt_lock_wait=${BV_APT_LOCK_WAIT:-600}
 
 bv_need_packages() {
     local missing=()
@@ -11,8 +14,9 @@ bv_need_packages() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    $sudo apt-get -o DPkg::Lock::Timeout="$bv_apt_lock_wait" update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout="$bv_apt_lock_wait" \
+        install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Configures build folder $2 from preset $1 of CMakePresets.json (the builds

@@ -2,17 +2,21 @@
 # deb_check.sh WORK BUILD...
 # Makes the Debian packages of each build (cpack; a build configured with
 # CMAKE_INSTALL_LIBDIR=lib/<multiarch>), checks them with lintian (an error
-# fails), installs them all at once with apt (a Qt 5 and a Qt 6 build's
-# packages side by side), builds and runs the package test's consumers against
-# /usr, and removes the packages again, on failure too. Package files and
-# lintian's report stay in WORK.
+# fails), unpacks them all into one scratch root and builds and runs the
+# package test's consumers against it, each showing that the library and
+# plugin it loaded came from that root. The machine's installed packages are
+# left alone.
+#   BV_TEST_APT=1  then also installs the packages with apt (a Qt 5 and a Qt 6
+#                  build's side by side), runs the consumers against /usr and
+#                  removes them again, on failure too; skipped, and said so,
+#                  when any of our packages is already installed, so nothing a
+#                  user installed is ever removed.
+# Package files and lintian's report stay in WORK.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 work=$1
 shift
 bv_need_packages lintian dpkg-dev file
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 multiarch=$(gcc -dumpmachine)
 rm -rf "$work"
 mkdir -p "$work"
@@ -37,19 +41,34 @@ packages=()
 for deb in "${debs[@]}"; do
     packages+=("$(dpkg-deb -f "$deb" Package)")
     dpkg-deb -c "$deb" >"${deb%.deb}.contents"
+    dpkg-deb -x "$deb" "$work/root"
 done
+echo "== The packages unpacked into $work/root: consumers"
+"$bv_root/tests/package/consume.sh" "$work/consumers-root" "$work/root/usr" "$bv_root" "$@"
+
+[ "${BV_TEST_APT:-0}" = 1 ] || exit 0
+# Any state but "not installed" or "config files left" counts as installed.
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${packages[@]}" 2>/dev/null |
+    awk 'substr($2, 2, 1) !~ /[nc]/ { print $1 }' || true)
+if [ -n "$installed" ]; then
+    echo "== Skipping the apt round: already installed here, and left so: $(echo $installed)"
+    exit 0
+fi
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 remove() {
-    local installed
-    installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
-        sed -n 's/ install ok installed$//p; s/ deinstall ok config-files$//p' || true)
-    [ -z "$installed" ] && return 0
+    # Only what this run installed: none of these was installed before it.
+    local now
+    now=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${packages[@]}" 2>/dev/null |
+        awk 'substr($2, 2, 1) != "n" { print $1 }' || true)
+    [ -z "$now" ] && return 0
     # shellcheck disable=SC2086 # one package name a line
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get purge -y -qq $installed >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout="$bv_apt_lock_wait" \
+        purge -y -qq $now >/dev/null
 }
-# A copy left by an earlier run would be kept as "already the newest version".
-remove
 trap remove EXIT
 echo "== apt-get install ${packages[*]}"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${debs[@]}" >"$work/apt.log" 2>&1 ||
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout="$bv_apt_lock_wait" \
+    install -y -qq --no-install-recommends "${debs[@]}" >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log"; exit 1; }
 "$bv_root/tests/package/consume.sh" "$work/consumers" /usr "$bv_root" "$@"

@@ -31,9 +31,10 @@ int main(int argc, char** argv)
     Ui::Form ui;
     ui.setupUi(form.get());
 #else
-    // The installed plugin's folder only, not Qt's own.
+    // The installed plugin's folder only: a loader loads what Qt's own plugin
+    // folders hold as it is made, and a copy of ours in /usr may be there.
+    QCoreApplication::setLibraryPaths({});
     QUiLoader loader;
-    loader.clearPluginPaths();
     loader.addPluginPath(QStringLiteral(BV_DESIGNER_PLUGIN_DIR));
     QFile file(QStringLiteral(BV_FORM));
     std::unique_ptr<QWidget> form(file.open(QFile::ReadOnly) ? loader.load(&file) : nullptr);
