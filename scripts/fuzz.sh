@@ -31,7 +31,7 @@ parallel=()
 status=0
 (cd "$fuzz" && "$target" "$corpus" "${parallel[@]}" -max_total_time="$seconds" \
     -print_final_stats=1 >"$fuzz/fuzz.log" 2>&1) || status=$?
-grep -E "DONE|stat::(number_of_executed_units|average_exec_per_sec)" "$fuzz/fuzz.log" || true
+grep -E "DONE|stat::(number_of_executed_units|average_exec_per_sec)|INFO: exiting" "$fuzz/fuzz.log" || true
 if [ "$status" -ne 0 ]; then
     tail -n 60 "$fuzz/fuzz.log"
     exit "$status"
