@@ -5,6 +5,7 @@
 #include "BVColorWheelRender.h"
 #include "BVHandOver.h"
 #include "BVQtCompat.h"
+#include "BVWheelKeys.h"
 
 #include <QCoreApplication>
 #include <QFutureWatcher>
@@ -369,6 +370,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
         // The wheel hit-tests the markers itself, so it must see every press.
         marker->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+    bvkeys::InstallWheelKeys(this, d->m_pAngleMarker, d->m_pColorMarker);
 }
 
 BVColorWheel::~BVColorWheel()

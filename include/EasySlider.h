@@ -6,7 +6,9 @@
 
 /// A slider that jumps straight to the pressed point (any mouse button) and
 /// follows the mouse while the button is held. A slider named "PopupSlider"
-/// ignores 12 pixels at each end of its groove.
+/// ignores 12 pixels at each end of its groove. Drawn left to right in a
+/// right-to-left application too, so the handle lands under the pointer; a
+/// layout direction set on the slider itself still applies.
 class BVWIDGETS_EXPORT EasySlider : public QSlider {
     Q_OBJECT
 

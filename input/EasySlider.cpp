@@ -14,12 +14,17 @@ constexpr int kPopupInset = 12;
 } // namespace
 
 EasySlider::EasySlider(QWidget* parent)
-    : QSlider(Qt::Horizontal, parent)
+    : EasySlider(Qt::Horizontal, parent)
 { }
 
 EasySlider::EasySlider(Qt::Orientation orientation, QWidget* parent)
     : QSlider(orientation, parent)
-{ }
+{
+    // The pointer maps to a value left to right, so the drawing must read that way too, or a
+    // right-to-left host would draw the handle at the mirror image of the pointer. Set here, a
+    // direction the application sets later no longer reaches the slider; one set on it still does.
+    setLayoutDirection(Qt::LeftToRight);
+}
 
 EasySlider::~EasySlider() = default;
 

@@ -1,6 +1,6 @@
 // The gallery: every control of the library on one window, with a live log of
 // the signals they emit. --screenshot DIR renders each page to DIR/<page>.png
-// and exits, so it also runs headless.
+// and exits, so it also runs headless; --rtl lays everything out right to left.
 #include "GalleryLog.h"
 #include "GalleryPages.h"
 
@@ -84,7 +84,12 @@ int main(int argc, char** argv)
     parser.addOption(language);
     const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Start with the dark host style."));
     parser.addOption(dark);
+    const QCommandLineOption rtl(QStringLiteral("rtl"),
+        QStringLiteral("Lay the window out right to left, as a host in Arabic, Hebrew or Persian does."));
+    parser.addOption(rtl);
     parser.process(app);
+    if (parser.isSet(rtl))
+        QApplication::setLayoutDirection(Qt::RightToLeft);
 
     QTranslator translator;
     if (parser.isSet(language)) {

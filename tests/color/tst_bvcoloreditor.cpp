@@ -121,6 +121,18 @@ private Q_SLOTS:
             QCOMPARE(editor.Slider(mode, r)->styleSheet(),
                 r == row ? own : reference.Slider(mode, r)->styleSheet());
     }
+
+    // A right-to-left host mirrors the rows but no slider, so every groove, a left-to-right ramp,
+    // shows under the handle the color of the handle's value.
+    void rightToLeft()
+    {
+        Editor editor;
+        editor.setLayoutDirection(Qt::RightToLeft);
+        QString drawn = QLatin1String(editor.Page(0)->isRightToLeft() ? "RTL" : "LTR");
+        for (int i = 0; i < 9; ++i)
+            drawn += QLatin1Char(editor.Slider(i / 3, i % 3)->isRightToLeft() ? 'R' : 'L');
+        QCOMPARE(drawn, QStringLiteral("RTLLLLLLLLLL"));
+    }
 };
 
 QTEST_MAIN(tst_BVColorEditor)

@@ -456,6 +456,61 @@ private Q_SLOTS:
         QCOMPARE(seen(QMargins(20, 20, 20, 20)), QStringLiteral("none none -- 5 7"));
     }
 
+    void keys_data()
+    {
+        QTest::addColumn<QString>("marker"); // focused
+        QTest::addColumn<QColor>("from");
+        QTest::addColumn<int>("key"); // with its modifiers
+        QTest::addColumn<QString>("expected"); // HSL | signals, triangle renders | override query
+        const auto row = [](const char* name, const char* m, int h, int s, int l, int key, const char* e) {
+            QTest::newRow(name) << QLatin1String(m) + QLatin1String("CONTROL") << QColor::fromHsl(h, s, l)
+                                << key << QString::fromLatin1(e);
+        };
+        row("hue Right", "ANGLE", 10, 100, 100, Qt::Key_Right, "11 100 100 | 1 1 | taken");
+        row("hue Up, Shift", "ANGLE", 359, 100, 100, int(Qt::SHIFT) | Qt::Key_Up, "0 100 100 | 1 1 | taken");
+        row("hue Left", "ANGLE", 0, 100, 100, Qt::Key_Left, "359 100 100 | 1 1 | taken");
+        row("hue Down", "ANGLE", 10, 0, 100, Qt::Key_Down, "9 0 100 | 1 1 | taken");
+        row("hue Page Up", "ANGLE", 350, 100, 100, Qt::Key_PageUp, "5 100 100 | 1 1 | taken");
+        row("hue Page Down", "ANGLE", 10, 100, 100, Qt::Key_PageDown, "355 100 100 | 1 1 | taken");
+        row("Ctrl+Right", "COLOR", 10, 100, 100, int(Qt::CTRL) | Qt::Key_Right, "10 101 100 | 1 0 | taken");
+        row("saturation Left", "COLOR", 10, 1, 100, Qt::Key_Left, "10 0 100 | 1 0 | taken");
+        row("saturation, lightness 0", "COLOR", 10, 100, 0, Qt::Key_Right, "10 100 0 | 0 0 | taken");
+        row("saturation, lightness 255", "COLOR", 10, 100, 255, Qt::Key_Left, "10 100 255 | 0 0 | taken");
+        row("lightness Up", "COLOR", 10, 100, 100, Qt::Key_Up, "10 100 101 | 1 0 | taken");
+        row("lightness Up at 255", "COLOR", 10, 100, 255, Qt::Key_Up, "10 100 255 | 0 0 | taken");
+        row("lightness Down at 0", "COLOR", 10, 100, 0, Qt::Key_Down, "10 100 0 | 0 0 | taken");
+        row("lightness Page Up", "COLOR", 10, 100, 100, Qt::Key_PageUp, "10 100 116 | 1 0 | taken");
+        row("lightness Page Down", "COLOR", 10, 100, 100, Qt::Key_PageDown, "10 100 84 | 1 0 | taken");
+        row("Home is not ours", "COLOR", 10, 100, 100, Qt::Key_Home, "10 100 100 | 0 0 | passed");
+        row("Escape", "ANGLE", 10, 100, 100, Qt::Key_Escape, "10 100 100 | 0 0 | passed unfocused");
+    }
+
+    void keys()
+    {
+        QFETCH(QString, marker);
+        QFETCH(QColor, from);
+        QFETCH(int, key);
+        ShownWheel shown;
+        shown.wheel->SetColor(from);
+        QVERIFY(bvtest::ShowActive(&shown.host) && shown.Ready());
+        QToolButton* focused = shown.Marker(qPrintable(marker));
+        focused->setFocus();
+        const int renders = Inspect(*shown.wheel).triangleRenders;
+        QSignalSpy changed(shown.wheel, &BVColorWheel::ColorChanged);
+        const auto modifiers = Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask);
+        const int code = key & ~Qt::KeyboardModifierMask;
+        QKeyEvent query(QEvent::ShortcutOverride, code, modifiers);
+        query.ignore();
+        QApplication::sendEvent(focused, &query);
+        QTest::keyClick(focused, Qt::Key(code), modifiers);
+        const QColor held = shown.wheel->GetColor();
+        QFETCH(QString, expected);
+        QCOMPARE(QString::asprintf("%d %d %d | %d %d | %s%s", held.hslHue(), held.hslSaturation(),
+                     held.lightness(), int(changed.count()), Inspect(*shown.wheel).triangleRenders - renders,
+                     query.isAccepted() ? "taken" : "passed", focused->hasFocus() ? "" : " unfocused"),
+            expected);
+    }
+
 private:
     std::unique_ptr<bvtest::MessageCatcher> m_catcher;
 };

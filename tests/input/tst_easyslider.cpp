@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleOption>
 #include <QTest>
@@ -45,6 +46,8 @@ class tst_EasySlider : public QObject {
 private Q_SLOTS:
     void pointer_data();
     void pointer();
+    void rightToLeft_data();
+    void rightToLeft();
 };
 
 void tst_EasySlider::pointer_data()
@@ -128,6 +131,38 @@ void tst_EasySlider::pointer()
     QCoreApplication::processEvents();
     QCOMPARE(m_host.drawn, int(Plain));
     QCOMPARE(slider.value(), maximum);
+}
+
+void tst_EasySlider::rightToLeft_data()
+{
+    QTest::addColumn<int>("host"); // right to left: 0 before the slider is made, 1 after, 2 on the slider
+    QTest::addColumn<int>("x"); // pressed; the groove spans 10 to 269
+    QTest::addColumn<QString>("expected"); // value, how the handle is drawn, value after Right
+    QTest::newRow("pointer") << 0 << 66 << "22 LTR 23";
+    QTest::newRow("left edge, host switched later") << 1 << 10 << "0 LTR 1";
+    QTest::newRow("right edge") << 0 << 269 << "100 LTR 100";
+    QTest::newRow("set on the slider itself") << 2 << 66 << "22 RTL 21";
+}
+
+void tst_EasySlider::rightToLeft()
+{
+    QFETCH(int, host);
+    QFETCH(int, x);
+    const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+    QApplication::setLayoutDirection(host == 0 ? Qt::RightToLeft : Qt::LeftToRight);
+    EasySlider slider;
+    slider.setStyle(&m_host);
+    slider.resize(280, 30);
+    slider.setRange(0, 100);
+    if (host > 0)
+        host == 1 ? QApplication::setLayoutDirection(Qt::RightToLeft)
+                  : slider.setLayoutDirection(Qt::RightToLeft);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(x, 15));
+    const int value = slider.value();
+    QTest::keyClick(&slider, Qt::Key_Right);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::asprintf("%d %s %d", value, slider.isRightToLeft() ? "RTL" : "LTR", slider.value()),
+        expected);
 }
 
 QTEST_MAIN(tst_EasySlider)
