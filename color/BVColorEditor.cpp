@@ -249,7 +249,7 @@ QColor BVColorEditor::GetColor() const
 
 void BVColorEditor::SetMode(int mode)
 {
-    if (mode < Rgb || mode > Web)
+    if (!IsColorSpace(mode))
         return;
     const QColor color = GetColor();
     const int current = CurrentMode();

@@ -45,12 +45,7 @@ enum Slot : int {
     SlotCount = 10,
 };
 
-enum ColorSpace : int { Rgb = 0, Hsl = 1, Web = 2 };
-
-bool IsKnownColorSpace(int colorSpace)
-{
-    return colorSpace >= Rgb && colorSpace <= Web;
-}
+using ColorSpace = BVColorEditor::ColorSpace;
 
 // Writes to the child that `guard` protects, raising the guard meanwhile so
 // the child's echo is ignored; does nothing while the guard is already up.
@@ -267,7 +262,7 @@ public:
     QVector<QMetaObject::Connection> m_connections;
 
     std::array<QColor, SlotCount> m_colors;
-    int m_colorSpace = Rgb;
+    int m_colorSpace = ColorSpace::Rgb;
     int m_mode = BVColorWidget::Color;
     bool m_blockWeb = true;
     bool m_blockEditor = false;
@@ -307,8 +302,8 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     for (int slot = Picker; slot <= LastRecent; ++slot)
         Swatch(slot)->setObjectName(QStringLiteral("COLOR"));
 
-    UpdateColors(Rgb);
-    UpdateRecentColors(Rgb);
+    UpdateColors(ColorSpace::Rgb);
+    UpdateRecentColors(ColorSpace::Rgb);
 
     m_connections << QObject::connect(
         m_ui.m_pColorSpace, QOverload<int>::of(&QComboBox::currentIndexChanged), m_pOwner,
@@ -348,10 +343,10 @@ QToolButton* BVColorWidgetPrivate::Swatch(int slot) const
 
 void BVColorWidgetPrivate::UpdateColors(int colorSpace)
 {
-    if (!IsKnownColorSpace(colorSpace))
+    if (!BVColorEditor::IsColorSpace(colorSpace))
         return;
     const QColor& foreground = m_colors[Foreground];
-    if (colorSpace != Web) {
+    if (colorSpace != ColorSpace::Web) {
         m_ui.m_pColorControl->SetForeground(foreground);
         m_ui.m_pColorControl->SetBackground(m_colors[Background]);
         Guarded(m_blockEditor, [&] { m_ui.m_pColorEditor->SetColor(foreground); });
@@ -369,11 +364,11 @@ void BVColorWidgetPrivate::UpdateColors(int colorSpace)
 
 void BVColorWidgetPrivate::UpdateRecentColors(int colorSpace)
 {
-    if (!IsKnownColorSpace(colorSpace))
+    if (!BVColorEditor::IsColorSpace(colorSpace))
         return;
     for (int slot = Picker; slot <= LastRecent; ++slot) {
         QColor shown = m_colors[slot];
-        if (colorSpace == Web)
+        if (colorSpace == ColorSpace::Web)
             shown = BVColorMath::ToWebColor(shown);
         if (m_mode == BVColorWidget::Grayscale)
             shown = BVColorMath::ToGray(shown);
@@ -569,17 +564,17 @@ void BVColorWidgetPrivate::OnColorSpaceChanged(int index)
     m_colorSpace = index;
     // Hidden even while the panel itself is hidden, so showing the panel
     // later does not bring the entry back.
-    if (index != Web) {
+    if (index != ColorSpace::Web) {
         m_blockWeb = true;
         m_ui.m_pWebEditor->hide();
     }
     switch (index) {
-    case Rgb:
-    case Hsl:
+    case ColorSpace::Rgb:
+    case ColorSpace::Hsl:
         m_ui.m_pColorEditor->SetMode(index);
         break;
-    case Web:
-        m_ui.m_pColorEditor->SetMode(Web);
+    case ColorSpace::Web:
+        m_ui.m_pColorEditor->SetMode(ColorSpace::Web);
         m_ui.m_pWebEditor->show();
         m_blockWeb = false;
         break;
