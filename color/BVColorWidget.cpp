@@ -93,6 +93,13 @@ struct ColorWidgetForm {
     QToolButton* m_pLastColor5 = nullptr;
     QToolButton* m_pLastColor6 = nullptr;
 
+    // The swatches in slot order from Picker on: the one list of them.
+    static constexpr QToolButton* ColorWidgetForm::*kSwatches[LastRecent - Picker + 1]
+        = { &ColorWidgetForm::m_pRecentPicker, &ColorWidgetForm::m_pLastColor0,
+              &ColorWidgetForm::m_pLastColor1, &ColorWidgetForm::m_pLastColor2,
+              &ColorWidgetForm::m_pLastColor3, &ColorWidgetForm::m_pLastColor4,
+              &ColorWidgetForm::m_pLastColor5, &ColorWidgetForm::m_pLastColor6 };
+
     void SetupUi(QWidget* ColorWidget)
     {
         if (ColorWidget->objectName().isEmpty())
@@ -191,20 +198,13 @@ struct ColorWidgetForm {
 
         horizontalLayout = new QHBoxLayout();
         horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
-        const std::array<std::pair<QToolButton**, QString>, 6> row = { {
-            { &m_pLastColor1, QStringLiteral("m_pLastColor1") },
-            { &m_pLastColor2, QStringLiteral("m_pLastColor2") },
-            { &m_pLastColor3, QStringLiteral("m_pLastColor3") },
-            { &m_pLastColor4, QStringLiteral("m_pLastColor4") },
-            { &m_pLastColor5, QStringLiteral("m_pLastColor5") },
-            { &m_pLastColor6, QStringLiteral("m_pLastColor6") },
-        } };
-        for (const auto& entry : row) {
+        // The recent colors after the first, which lies on the wheel.
+        for (int slot = FirstRecent + 1; slot <= LastRecent; ++slot) {
             QToolButton* button = new QToolButton(ColorWidget);
-            button->setObjectName(entry.second);
+            button->setObjectName(QStringLiteral("m_pLastColor%1").arg(slot - FirstRecent));
             SetFixedButtonSize(button);
             horizontalLayout->addWidget(button);
-            *entry.first = button;
+            this->*kSwatches[slot - Picker] = button;
         }
         horizontalLayout_2->addLayout(horizontalLayout);
 
@@ -227,11 +227,11 @@ struct ColorWidgetForm {
         m_pRecentPicker->setAccessibleName(QCoreApplication::translate("ColorWidget", "Picked color"));
         m_pColorSpace->setAccessibleName(QCoreApplication::translate("ColorWidget", "Color space"));
         m_pWebEditor->setAccessibleName(QCoreApplication::translate("ColorWidget", "Hexadecimal color"));
-        const std::array<QToolButton*, 7> recent = { m_pLastColor0, m_pLastColor1, m_pLastColor2,
-            m_pLastColor3, m_pLastColor4, m_pLastColor5, m_pLastColor6 };
-        for (int i = 0; i < int(recent.size()); ++i)
-            recent[i]->setAccessibleName(
-                QCoreApplication::translate("ColorWidget", "Recent color %1").arg(i + 1));
+        for (int slot = FirstRecent; slot <= LastRecent; ++slot) {
+            QToolButton* swatch = this->*kSwatches[slot - Picker];
+            swatch->setAccessibleName(
+                QCoreApplication::translate("ColorWidget", "Recent color %1").arg(slot - FirstRecent + 1));
+        }
     }
 };
 
@@ -335,10 +335,7 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
 
 QToolButton* BVColorWidgetPrivate::Swatch(int slot) const
 {
-    const std::array<QToolButton*, LastRecent - Picker + 1> swatches
-        = { m_ui.m_pRecentPicker, m_ui.m_pLastColor0, m_ui.m_pLastColor1, m_ui.m_pLastColor2,
-              m_ui.m_pLastColor3, m_ui.m_pLastColor4, m_ui.m_pLastColor5, m_ui.m_pLastColor6 };
-    return slot >= Picker && slot <= LastRecent ? swatches[slot - Picker] : nullptr;
+    return slot >= Picker && slot <= LastRecent ? m_ui.*ColorWidgetForm::kSwatches[slot - Picker] : nullptr;
 }
 
 void BVColorWidgetPrivate::UpdateColors(int colorSpace)
