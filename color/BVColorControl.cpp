@@ -2,6 +2,7 @@
 
 #include "BVAccessible.h"
 #include "BVColorMath.h"
+#include "BVDisconnectChildren.h"
 #include "BVLanguageWatcher.h"
 #include "SetButtonColor.h"
 
@@ -117,10 +118,7 @@ BVColorControl::BVColorControl(QWidget* parent)
 
 BVColorControl::~BVColorControl()
 {
-    // ~QWidget runs after us and may still make a button emit.
-    for (QToolButton* button :
-        { d->m_ui.m_pForeground, d->m_ui.m_pBackground, d->m_ui.m_pReset, d->m_ui.m_pSwap })
-        disconnect(button, nullptr, this, nullptr);
+    BVDisconnectChildren(this);
     delete d;
 }
 

@@ -1,6 +1,7 @@
 #include "BVColorEditor.h"
 
 #include "BVColorMath.h"
+#include "BVDisconnectChildren.h"
 #include "BVLanguageWatcher.h"
 #include "EasySlider.h"
 #include "HueStops.h"
@@ -216,10 +217,8 @@ BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)
 
 BVColorEditor::~BVColorEditor()
 {
-    // ~QWidget still takes focus from a field, which may commit its text; no
-    // slot of ours may run on the half-destroyed editor.
-    for (int mode : { Rgb, Hsl, Web })
-        BindPage(mode, false);
+    // ~QWidget still takes focus from a field, which may commit its text.
+    BVDisconnectChildren(this);
 }
 
 void BVColorEditor::SetColor(const QColor& color)

@@ -3,6 +3,7 @@
 #include "BVAccessible.h"
 #include "BVColorMath.h"
 #include "BVColorWheelRender.h"
+#include "BVDisconnectChildren.h"
 #include "BVHandOver.h"
 #include "BVQtCompat.h"
 
@@ -373,11 +374,10 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
 
 BVColorWheel::~BVColorWheel()
 {
-    // The watchers are children and outlive this body: cut them off from the
-    // private object. No waiting: a render still running or queued owns its
-    // inputs and buffers, finishes in its pool thread, and its result is dropped.
-    disconnect(d->m_pRingWatcher, nullptr, this, nullptr);
-    disconnect(d->m_pTriangleWatcher, nullptr, this, nullptr);
+    // No waiting: a render still running or queued owns its inputs and
+    // buffers, finishes in its pool thread, and its watcher, cut off here,
+    // drops its result.
+    BVDisconnectChildren(this);
     delete d;
 }
 

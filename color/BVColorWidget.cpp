@@ -5,6 +5,7 @@
 #include "BVColorMath.h"
 #include "BVColorWheel.h"
 #include "BVComboBox.h"
+#include "BVDisconnectChildren.h"
 #include "BVLanguageWatcher.h"
 #include "BVQtCompat.h"
 #include "BVStringHelper.h"
@@ -22,7 +23,6 @@
 #include <QSpacerItem>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QVector>
 
 #include <algorithm>
 #include <array>
@@ -258,8 +258,6 @@ public:
     BVColorWidget* const m_pOwner;
     ColorWidgetForm m_ui;
     QSignalMapper* m_pMapper = nullptr;
-    // Children's connections to the panel, cut in the destructor.
-    QVector<QMetaObject::Connection> m_connections;
 
     std::array<QColor, SlotCount> m_colors;
     int m_colorSpace = ColorSpace::Rgb;
@@ -305,20 +303,20 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     UpdateColors(ColorSpace::Rgb);
     UpdateRecentColors(ColorSpace::Rgb);
 
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorSpace, QOverload<int>::of(&QComboBox::currentIndexChanged), m_pOwner,
         [this](int index) { OnColorSpaceChanged(index); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pWebEditor, &QLineEdit::textChanged, m_pOwner,
         [this](const QString& text) { OnWebTextChanged(text); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorEditor, &BVColorEditor::ColorChanged, m_pOwner, [this] { OnEditorColorChanged(); },
         Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorControl, &BVColorControl::Swap, m_pOwner, [this] { Swap(); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorControl, &BVColorControl::Reset, m_pOwner, [this] { Reset(); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorWheel, &BVColorWheel::ColorChanged, m_pOwner, [this] { OnWheelColorChanged(); },
         Qt::DirectConnection);
 
@@ -326,9 +324,9 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     for (int slot = Picker; slot <= LastRecent; ++slot) {
         QToolButton* swatch = Swatch(slot);
         m_pMapper->setMapping(swatch, slot);
-        m_connections << QObject::connect(swatch, SIGNAL(clicked()), m_pMapper, SLOT(map()));
+        QObject::connect(swatch, SIGNAL(clicked()), m_pMapper, SLOT(map()));
     }
-    m_connections << QObject::connect(
+    QObject::connect(
         m_pMapper, &QSignalMapper::mappedInt, m_pOwner, [this](int slot) { OnRecentClicked(slot); },
         Qt::DirectConnection);
 }
@@ -431,10 +429,7 @@ BVColorWidget::BVColorWidget(QWidget* parent, Qt::WindowFlags flags)
 
 BVColorWidget::~BVColorWidget()
 {
-    // ~QWidget still runs after this body: the hex entry loses focus there,
-    // and nothing a child emits then may reach the deleted private object.
-    for (const QMetaObject::Connection& connection : qAsConst(d->m_connections))
-        QObject::disconnect(connection);
+    BVDisconnectChildren(this);
     delete d;
 }
 

@@ -1,6 +1,7 @@
 #include "BVSplitter.h"
 
 #include "BVAccessible.h"
+#include "BVDisconnectChildren.h"
 #include "BVQtCompat.h"
 #include "BVStringHelper.h"
 
@@ -198,9 +199,7 @@ BVSplitter::BVSplitter(Qt::Orientation orientation, QWidget* parent)
 
 BVSplitter::~BVSplitter()
 {
-    const QList<QAction*> shortcuts = actions();
-    for (QAction* action : shortcuts)
-        disconnect(action, nullptr, this, nullptr);
+    BVDisconnectChildren(this);
     delete d;
 }
 

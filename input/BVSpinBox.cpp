@@ -1,6 +1,7 @@
 #include "BVSpinBox.h"
 
 #include "BVAccessible.h"
+#include "BVDisconnectChildren.h"
 #include "EasySlider.h"
 #include "SmartKeys.h"
 
@@ -89,11 +90,10 @@ BVSpinBox::BVSpinBox(QWidget* parent)
 
 BVSpinBox::~BVSpinBox()
 {
-    // Closing here, while this is still a whole box, also drops the value ties
-    // and the slider's filter; after that nothing the button does while
-    // ~QWidget deletes it may reach this object's freed state.
+    // Closing here, while this is still a whole box, also drops the slider's
+    // filter.
     d->m_pButton->setChecked(false);
-    disconnect(d->m_pButton, nullptr, this, nullptr);
+    BVDisconnectChildren(this);
     delete d;
 }
 
