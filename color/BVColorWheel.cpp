@@ -316,12 +316,27 @@ public:
     }
 };
 
-} // namespace
-
-QAccessibleInterface* BVCreateWheelAccessible(QWidget* wheel)
+// The wheel and its markers, told by the wheel's pointers as they may be
+// asked for before they are named. Other buttons on the wheel are left to
+// whoever placed them: the panel's factory answers for its swatches there.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
 {
-    return new WheelAccessible(wheel);
+    if (className == QLatin1String(BVColorWheel::staticMetaObject.className()))
+        return new WheelAccessible(static_cast<QWidget*>(object));
+    const auto* wheel = qobject_cast<const BVColorWheel*>(object->parent());
+    if (!wheel)
+        return nullptr;
+    const BVColorWheelPrivate* d = BVColorWheelPrivate::Get(*wheel);
+    if (object == d->m_pAngleMarker)
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button, "BVColorWheel",
+            QT_TRANSLATE_NOOP("BVColorWheel", "Hue marker"));
+    if (object == d->m_pColorMarker)
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button, "BVColorWheel",
+            QT_TRANSLATE_NOOP("BVColorWheel", "Saturation and lightness marker"));
+    return nullptr;
 }
+
+} // namespace
 
 BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
 {
@@ -344,7 +359,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new BVColorWheelPrivate(this))
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     d->m_pAngleMarker = new QToolButton(this);
     d->m_pColorMarker = new QToolButton(this);
     d->m_triangle = QVector<QPointF>(3, QPointF(0, 0));

@@ -1,5 +1,6 @@
 #include "BVColorWidget.h"
 
+#include "BVAccessible.h"
 #include "BVColorControl.h"
 #include "BVColorEditor.h"
 #include "BVColorMath.h"
@@ -240,6 +241,9 @@ struct ColorWidgetForm {
 class BVColorWidgetPrivate {
 public:
     explicit BVColorWidgetPrivate(BVColorWidget* widget);
+    void Build();
+
+    static const BVColorWidgetPrivate* Get(const BVColorWidget& widget) { return widget.d; }
 
     QToolButton* Swatch(int slot) const;
     void UpdateColors(int colorSpace);
@@ -272,7 +276,12 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
 {
     m_colors.fill(QColor(Qt::black));
     m_colors[Background] = QColor(Qt::white);
+}
 
+// Separate from construction: the accessibility factory finds the swatches
+// through the panel's private object while the form builds and names them.
+void BVColorWidgetPrivate::Build()
+{
     m_ui.SetupUi(m_pOwner);
     // The retranslate step also resets the entry's mask and "#" text; in the
     // web space that must not count as an edit, and the entry keeps its digits.
@@ -422,10 +431,41 @@ void BVColorWidgetPrivate::Reset()
     UpdateColors(m_colorSpace);
 }
 
+namespace {
+
+// The panel and its swatches, the two it lays over the wheel included (the
+// wheel's factory takes only the wheel's markers). The swatches are asked for
+// while the form builds them, before they are named, so the form's pointers
+// tell them.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(BVColorWidget::staticMetaObject.className()))
+        return new BVAccessibleControl(static_cast<QWidget*>(object), QAccessible::Grouping, "BVColorWidget",
+            QT_TRANSLATE_NOOP("BVColorWidget", "Color panel"));
+    // A swatch lies on the panel or on its wheel.
+    QObject* parent = object->parent();
+    if (qobject_cast<const BVColorWheel*>(parent))
+        parent = parent->parent();
+    const auto* panel = qobject_cast<const BVColorWidget*>(parent);
+    if (!panel)
+        return nullptr;
+    const ColorWidgetForm& ui = BVColorWidgetPrivate::Get(*panel)->m_ui;
+    for (QToolButton* ColorWidgetForm::*swatch : ColorWidgetForm::kSwatches) {
+        if (object == ui.*swatch)
+            return BVCreateSwatchAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 BVColorWidget::BVColorWidget(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new BVColorWidgetPrivate(this))
-{ }
+{
+    BVInstallAccessibleFactory<CreateAccessible>();
+    d->Build();
+}
 
 BVColorWidget::~BVColorWidget()
 {

@@ -167,18 +167,20 @@ private:
     BVSplitter* Splitter() const { return static_cast<BVSplitter*>(widget()); }
 };
 
-} // namespace
-
-QAccessibleInterface* BVCreateSplitterAccessible(QWidget* splitter)
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
 {
-    return new SplitterAccessible(splitter);
+    if (className == QLatin1String(BVSplitter::staticMetaObject.className()))
+        return new SplitterAccessible(static_cast<QWidget*>(object));
+    return nullptr;
 }
+
+} // namespace
 
 BVSplitter::BVSplitter(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent)
     , d(new BVSplitterPrivate(this, orientation))
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     // Only the parent given here is followed; a later parent is not watched.
     if (parent) {
         resize(d->StripSize(parent->size()));

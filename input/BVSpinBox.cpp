@@ -47,6 +47,16 @@ QRect FitInto(QRect r, const QRect& area)
         r.translate(0, area.bottom() - r.bottom());
     return r;
 }
+
+// The popup's button is the box's only push button.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(QPushButton::staticMetaObject.className())
+        && qobject_cast<const BVSpinBox*>(object->parent()))
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button, "BVSpinBox",
+            QT_TRANSLATE_NOOP("BVSpinBox", "Show slider"));
+    return nullptr;
+}
 } // namespace
 
 class BVSpinBoxPrivate {
@@ -60,7 +70,7 @@ BVSpinBox::BVSpinBox(QWidget* parent)
     : QSpinBox(parent)
     , d(new BVSpinBoxPrivate)
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     setButtonSymbols(QAbstractSpinBox::NoButtons);
 
     auto* layout = new QGridLayout(this);
