@@ -433,10 +433,9 @@ void BVColorWidgetPrivate::Reset()
 
 namespace {
 
-// The panel and its swatches, the two it lays over the wheel included (the
-// wheel's factory takes only the wheel's markers). The swatches are asked for
-// while the form builds them, before they are named, so the form's pointers
-// tell them.
+// The panel and its swatches, the two on the wheel included: the wheel's
+// factory takes only its markers. Swatches are asked for before they are
+// named, so the form's pointers tell them.
 QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
 {
     if (className == QLatin1String(BVColorWidget::staticMetaObject.className()))

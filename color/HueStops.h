@@ -3,12 +3,10 @@
 #include <QColor>
 #include <QGradient>
 
-// The hue circle as gradient stops 18° apart, red at both ends, at one
-// saturation and lightness: the wheel's ring and the hue slider's groove both
-// show it. Hue 0 sits at position 0, or at 1 with `fromEnd` (a conical
-// gradient turns against the ring's hues). The positions are summed step by
-// step; the bound keeps the last one on the end, where the sum falls a hair
-// past it.
+// The hue circle as gradient stops 18° apart, red at both ends: the wheel's
+// ring and the hue groove both show it. `fromEnd` puts hue 0 at position 1,
+// for the ring's conical gradient, which turns the other way. The bound keeps
+// the summed positions from passing the far end by a hair.
 inline QGradientStops HueStops(int saturation, int lightness, bool fromEnd = false)
 {
     const double step = fromEnd ? -0.05 : 0.05;

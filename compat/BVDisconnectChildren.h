@@ -2,11 +2,9 @@
 
 #include <QObject>
 
-// Called first in the destructor of a control that connects its children's
-// signals to itself. ~QWidget runs after that destructor's body: it hides the
-// window, a focused field loses focus and emits, and a slot of the control
-// would then read its deleted private object. Cutting every connection from
-// a child (at any depth) to the control first keeps those signals out.
+// First thing in the destructor of a control that connects its children (at
+// any depth) to itself: ~QWidget runs after that body, and a child that emits
+// then, such as a field losing focus, must not reach the deleted private object.
 inline void BVDisconnectChildren(QObject* control)
 {
     const QList<QObject*> children = control->findChildren<QObject*>();
