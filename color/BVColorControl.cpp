@@ -2,6 +2,7 @@
 
 #include "BVAccessible.h"
 #include "BVColorMath.h"
+#include "BVDisconnectChildren.h"
 #include "BVLanguageWatcher.h"
 #include "SetButtonColor.h"
 
@@ -87,6 +88,8 @@ public:
         : m_pOwner(control)
     { }
 
+    static const BVColorControlPrivate* Get(const BVColorControl& control) { return control.d; }
+
     void ShowColor(QToolButton* swatch, const QColor& color) const;
 
     BVColorControl* const m_pOwner;
@@ -99,11 +102,33 @@ void BVColorControlPrivate::ShowColor(QToolButton* swatch, const QColor& color) 
     SetButtonColor(swatch, m_mode == BVColorControl::Grayscale ? BVColorMath::ToGray(color) : color);
 }
 
+namespace {
+
+// The control and its buttons. The buttons are asked for while the form
+// builds them, before they are named, so the form's pointers tell them.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(BVColorControl::staticMetaObject.className()))
+        return new BVAccessibleControl(static_cast<QWidget*>(object), QAccessible::Grouping, "BVColorControl",
+            QT_TRANSLATE_NOOP("BVColorControl", "Foreground and background colors"));
+    const auto* control = qobject_cast<const BVColorControl*>(object->parent());
+    if (!control)
+        return nullptr;
+    const ColorControlForm& ui = BVColorControlPrivate::Get(*control)->m_ui;
+    if (object == ui.m_pForeground || object == ui.m_pBackground)
+        return BVCreateSwatchAccessible(static_cast<QWidget*>(object));
+    if (object == ui.m_pReset || object == ui.m_pSwap)
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button);
+    return nullptr;
+}
+
+} // namespace
+
 BVColorControl::BVColorControl(QWidget* parent)
     : QWidget(parent)
     , d(new BVColorControlPrivate(this))
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     d->m_ui.SetupUi(this);
     new BVLanguageWatcher(this, [this] { d->m_ui.RetranslateUi(this); });
     connect(d->m_ui.m_pBackground, SIGNAL(clicked()), this, SIGNAL(Swap()));
@@ -117,10 +142,7 @@ BVColorControl::BVColorControl(QWidget* parent)
 
 BVColorControl::~BVColorControl()
 {
-    // ~QWidget runs after us and may still make a button emit.
-    for (QToolButton* button :
-        { d->m_ui.m_pForeground, d->m_ui.m_pBackground, d->m_ui.m_pReset, d->m_ui.m_pSwap })
-        disconnect(button, nullptr, this, nullptr);
+    BVDisconnectChildren(this);
     delete d;
 }
 

@@ -1,8 +1,10 @@
 #include "BVColorEditor.h"
 
 #include "BVColorMath.h"
+#include "BVDisconnectChildren.h"
 #include "BVLanguageWatcher.h"
 #include "EasySlider.h"
+#include "HueStops.h"
 #include "SmartSpinBox.h"
 
 #include <QCoreApplication>
@@ -47,18 +49,6 @@ QGradientStops GreenRamp(int r, int b)
 QGradientStops BlueRamp(int r, int g)
 {
     return { { 0.0, QColor(r, g, 0) }, { 1.0, QColor(r, g, 255) } };
-}
-
-QGradientStops HueRamp(int s, int l)
-{
-    QGradientStops stops;
-    double position = 0.0;
-    for (int i = 0; i <= 20; ++i) {
-        stops.append({ position, QColor::fromHsl((18 * i) % 360, s, l) });
-        // Summing lands a hair above 1 on the last step; the cap keeps the last stop at 1.
-        position = qMin(position + 0.05, 1.0);
-    }
-    return stops;
 }
 
 QGradientStops SaturationRamp(int h, int l)
@@ -227,10 +217,8 @@ BVColorEditor::BVColorEditor(QWidget* parent, Qt::WindowFlags flags)
 
 BVColorEditor::~BVColorEditor()
 {
-    // ~QWidget still takes focus from a field, which may commit its text; no
-    // slot of ours may run on the half-destroyed editor.
-    for (int mode : { Rgb, Hsl, Web })
-        BindPage(mode, false);
+    // ~QWidget still takes focus from a field, which may commit its text.
+    BVDisconnectChildren(this);
 }
 
 void BVColorEditor::SetColor(const QColor& color)
@@ -260,7 +248,7 @@ QColor BVColorEditor::GetColor() const
 
 void BVColorEditor::SetMode(int mode)
 {
-    if (mode < Rgb || mode > Web)
+    if (!IsColorSpace(mode))
         return;
     const QColor color = GetColor();
     const int current = CurrentMode();
@@ -366,7 +354,7 @@ void BVColorEditor::SetGrooves(int mode, const QColor& color, int exceptRow)
         int h, s, l;
         BVColorMath::GetHsl(color, &h, &s, &l);
         if (exceptRow != 0)
-            SetGroove(m_hsl.m_pHueSlider, HueRamp(s, l));
+            SetGroove(m_hsl.m_pHueSlider, HueStops(s, l));
         if (exceptRow != 1)
             SetGroove(m_hsl.m_pSaturationSlider, SaturationRamp(h, l));
         return;

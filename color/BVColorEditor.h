@@ -48,21 +48,25 @@ struct HSLColorEditorForm {
     void RetranslateUi(QWidget* HSLColorEditor);
 };
 
-/// Slider-and-field editor of one color as RGB (mode 0), HSL (mode 1) or
-/// three-digit web RGB (mode 2). Emits ColorChanged only for the user's edits;
-/// SetColor and SetMode load values silently.
+/// Slider-and-field editor of one color as RGB, HSL or three-digit web RGB.
+/// Emits ColorChanged only for the user's edits; SetColor and SetMode load
+/// values silently.
 class BVColorEditor : public QWidget {
     Q_OBJECT
-    enum Mode : int { Rgb = 0, Hsl = 1, Web = 2 };
 
 public:
+    /// The editor's pages, numbered as the panel numbers its color spaces
+    /// (selector index, saved state).
+    enum ColorSpace : int { Rgb = 0, Hsl = 1, Web = 2 };
+    static bool IsColorSpace(int number) { return number >= Rgb && number <= Web; }
+
     explicit BVColorEditor(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~BVColorEditor() override;
 
     void SetColor(const QColor& color);
     /// The color of the current page, always opaque.
     QColor GetColor() const;
-    /// 0 RGB, 1 HSL, 2 web RGB; other values are ignored.
+    /// A ColorSpace; other values are ignored.
     void SetMode(int mode);
 
 Q_SIGNALS:

@@ -3,6 +3,7 @@
 #include "BVAccessible.h"
 #include "BVColorMath.h"
 #include "BVColorWheelRender.h"
+#include "BVDisconnectChildren.h"
 #include "BVHandOver.h"
 #include "BVQtCompat.h"
 #include "BVWheelKeys.h"
@@ -316,12 +317,27 @@ public:
     }
 };
 
-} // namespace
-
-QAccessibleInterface* BVCreateWheelAccessible(QWidget* wheel)
+// The wheel and its markers, told by the wheel's pointers as they may be
+// asked for before they are named. Other buttons on the wheel are left to
+// whoever placed them: the panel's factory answers for its swatches there.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
 {
-    return new WheelAccessible(wheel);
+    if (className == QLatin1String(BVColorWheel::staticMetaObject.className()))
+        return new WheelAccessible(static_cast<QWidget*>(object));
+    const auto* wheel = qobject_cast<const BVColorWheel*>(object->parent());
+    if (!wheel)
+        return nullptr;
+    const BVColorWheelPrivate* d = BVColorWheelPrivate::Get(*wheel);
+    if (object == d->m_pAngleMarker)
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button, "BVColorWheel",
+            QT_TRANSLATE_NOOP("BVColorWheel", "Hue marker"));
+    if (object == d->m_pColorMarker)
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button, "BVColorWheel",
+            QT_TRANSLATE_NOOP("BVColorWheel", "Saturation and lightness marker"));
+    return nullptr;
 }
+
+} // namespace
 
 BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
 {
@@ -344,7 +360,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new BVColorWheelPrivate(this))
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     d->m_pAngleMarker = new QToolButton(this);
     d->m_pColorMarker = new QToolButton(this);
     d->m_triangle = QVector<QPointF>(3, QPointF(0, 0));
@@ -375,11 +391,10 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
 
 BVColorWheel::~BVColorWheel()
 {
-    // The watchers are children and outlive this body: cut them off from the
-    // private object. No waiting: a render still running or queued owns its
-    // inputs and buffers, finishes in its pool thread, and its result is dropped.
-    disconnect(d->m_pRingWatcher, nullptr, this, nullptr);
-    disconnect(d->m_pTriangleWatcher, nullptr, this, nullptr);
+    // No waiting: a render still running or queued owns its inputs and
+    // buffers, finishes in its pool thread, and its watcher, cut off here,
+    // drops its result.
+    BVDisconnectChildren(this);
     delete d;
 }
 

@@ -1,6 +1,7 @@
 #include "BVColorWheelRender.h"
 
 #include "BVHandOver.h"
+#include "HueStops.h"
 
 #include <QColor>
 #include <QConicalGradient>
@@ -277,11 +278,7 @@ QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMarg
     // Positions run counter-clockwise, so the hues run clockwise on screen;
     // red at both ends leaves no seam at 3 o'clock.
     QConicalGradient gradient(rect.width() / 2.0, rect.height() / 2.0, 0);
-    double position = 1.0;
-    for (int i = 0; i <= 20; ++i) {
-        gradient.setColorAt(position, QColor::fromHsl((18 * i) % 360, 255, 128, 255));
-        position = qMax(0.0, position - 0.05);
-    }
+    gradient.setStops(HueStops(255, 128, true));
 
     QImage image(size * ratio, kFormat);
     uchar* const bits = image.bits();

@@ -1,10 +1,12 @@
 #include "BVColorWidget.h"
 
+#include "BVAccessible.h"
 #include "BVColorControl.h"
 #include "BVColorEditor.h"
 #include "BVColorMath.h"
 #include "BVColorWheel.h"
 #include "BVComboBox.h"
+#include "BVDisconnectChildren.h"
 #include "BVLanguageWatcher.h"
 #include "BVQtCompat.h"
 #include "BVStringHelper.h"
@@ -22,7 +24,6 @@
 #include <QSpacerItem>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QVector>
 
 #include <algorithm>
 #include <array>
@@ -45,12 +46,7 @@ enum Slot : int {
     SlotCount = 10,
 };
 
-enum ColorSpace : int { Rgb = 0, Hsl = 1, Web = 2 };
-
-bool IsKnownColorSpace(int colorSpace)
-{
-    return colorSpace >= Rgb && colorSpace <= Web;
-}
+using ColorSpace = BVColorEditor::ColorSpace;
 
 // Writes to the child that `guard` protects, raising the guard meanwhile so
 // the child's echo is ignored; does nothing while the guard is already up.
@@ -97,6 +93,13 @@ struct ColorWidgetForm {
     QToolButton* m_pLastColor4 = nullptr;
     QToolButton* m_pLastColor5 = nullptr;
     QToolButton* m_pLastColor6 = nullptr;
+
+    // The swatches in slot order from Picker on: the one list of them.
+    static constexpr QToolButton* ColorWidgetForm::*kSwatches[LastRecent - Picker + 1]
+        = { &ColorWidgetForm::m_pRecentPicker, &ColorWidgetForm::m_pLastColor0,
+              &ColorWidgetForm::m_pLastColor1, &ColorWidgetForm::m_pLastColor2,
+              &ColorWidgetForm::m_pLastColor3, &ColorWidgetForm::m_pLastColor4,
+              &ColorWidgetForm::m_pLastColor5, &ColorWidgetForm::m_pLastColor6 };
 
     void SetupUi(QWidget* ColorWidget)
     {
@@ -196,20 +199,13 @@ struct ColorWidgetForm {
 
         horizontalLayout = new QHBoxLayout();
         horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
-        const std::array<std::pair<QToolButton**, QString>, 6> row = { {
-            { &m_pLastColor1, QStringLiteral("m_pLastColor1") },
-            { &m_pLastColor2, QStringLiteral("m_pLastColor2") },
-            { &m_pLastColor3, QStringLiteral("m_pLastColor3") },
-            { &m_pLastColor4, QStringLiteral("m_pLastColor4") },
-            { &m_pLastColor5, QStringLiteral("m_pLastColor5") },
-            { &m_pLastColor6, QStringLiteral("m_pLastColor6") },
-        } };
-        for (const auto& entry : row) {
+        // The recent colors after the first, which lies on the wheel.
+        for (int slot = FirstRecent + 1; slot <= LastRecent; ++slot) {
             QToolButton* button = new QToolButton(ColorWidget);
-            button->setObjectName(entry.second);
+            button->setObjectName(QStringLiteral("m_pLastColor%1").arg(slot - FirstRecent));
             SetFixedButtonSize(button);
             horizontalLayout->addWidget(button);
-            *entry.first = button;
+            this->*kSwatches[slot - Picker] = button;
         }
         horizontalLayout_2->addLayout(horizontalLayout);
 
@@ -232,11 +228,11 @@ struct ColorWidgetForm {
         m_pRecentPicker->setAccessibleName(QCoreApplication::translate("ColorWidget", "Picked color"));
         m_pColorSpace->setAccessibleName(QCoreApplication::translate("ColorWidget", "Color space"));
         m_pWebEditor->setAccessibleName(QCoreApplication::translate("ColorWidget", "Hexadecimal color"));
-        const std::array<QToolButton*, 7> recent = { m_pLastColor0, m_pLastColor1, m_pLastColor2,
-            m_pLastColor3, m_pLastColor4, m_pLastColor5, m_pLastColor6 };
-        for (int i = 0; i < int(recent.size()); ++i)
-            recent[i]->setAccessibleName(
-                QCoreApplication::translate("ColorWidget", "Recent color %1").arg(i + 1));
+        for (int slot = FirstRecent; slot <= LastRecent; ++slot) {
+            QToolButton* swatch = this->*kSwatches[slot - Picker];
+            swatch->setAccessibleName(
+                QCoreApplication::translate("ColorWidget", "Recent color %1").arg(slot - FirstRecent + 1));
+        }
     }
 };
 
@@ -245,6 +241,9 @@ struct ColorWidgetForm {
 class BVColorWidgetPrivate {
 public:
     explicit BVColorWidgetPrivate(BVColorWidget* widget);
+    void Build();
+
+    static const BVColorWidgetPrivate* Get(const BVColorWidget& widget) { return widget.d; }
 
     QToolButton* Swatch(int slot) const;
     void UpdateColors(int colorSpace);
@@ -263,11 +262,9 @@ public:
     BVColorWidget* const m_pOwner;
     ColorWidgetForm m_ui;
     QSignalMapper* m_pMapper = nullptr;
-    // Children's connections to the panel, cut in the destructor.
-    QVector<QMetaObject::Connection> m_connections;
 
     std::array<QColor, SlotCount> m_colors;
-    int m_colorSpace = Rgb;
+    int m_colorSpace = ColorSpace::Rgb;
     int m_mode = BVColorWidget::Color;
     bool m_blockWeb = true;
     bool m_blockEditor = false;
@@ -279,7 +276,12 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
 {
     m_colors.fill(QColor(Qt::black));
     m_colors[Background] = QColor(Qt::white);
+}
 
+// Separate from construction: the accessibility factory finds the swatches
+// through the panel's private object while the form builds and names them.
+void BVColorWidgetPrivate::Build()
+{
     m_ui.SetupUi(m_pOwner);
     // The retranslate step also resets the entry's mask and "#" text; in the
     // web space that must not count as an edit, and the entry keeps its digits.
@@ -307,23 +309,23 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     for (int slot = Picker; slot <= LastRecent; ++slot)
         Swatch(slot)->setObjectName(QStringLiteral("COLOR"));
 
-    UpdateColors(Rgb);
-    UpdateRecentColors(Rgb);
+    UpdateColors(ColorSpace::Rgb);
+    UpdateRecentColors(ColorSpace::Rgb);
 
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorSpace, QOverload<int>::of(&QComboBox::currentIndexChanged), m_pOwner,
         [this](int index) { OnColorSpaceChanged(index); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pWebEditor, &QLineEdit::textChanged, m_pOwner,
         [this](const QString& text) { OnWebTextChanged(text); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorEditor, &BVColorEditor::ColorChanged, m_pOwner, [this] { OnEditorColorChanged(); },
         Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorControl, &BVColorControl::Swap, m_pOwner, [this] { Swap(); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorControl, &BVColorControl::Reset, m_pOwner, [this] { Reset(); }, Qt::DirectConnection);
-    m_connections << QObject::connect(
+    QObject::connect(
         m_ui.m_pColorWheel, &BVColorWheel::ColorChanged, m_pOwner, [this] { OnWheelColorChanged(); },
         Qt::DirectConnection);
 
@@ -331,27 +333,24 @@ BVColorWidgetPrivate::BVColorWidgetPrivate(BVColorWidget* widget)
     for (int slot = Picker; slot <= LastRecent; ++slot) {
         QToolButton* swatch = Swatch(slot);
         m_pMapper->setMapping(swatch, slot);
-        m_connections << QObject::connect(swatch, SIGNAL(clicked()), m_pMapper, SLOT(map()));
+        QObject::connect(swatch, SIGNAL(clicked()), m_pMapper, SLOT(map()));
     }
-    m_connections << QObject::connect(
+    QObject::connect(
         m_pMapper, &QSignalMapper::mappedInt, m_pOwner, [this](int slot) { OnRecentClicked(slot); },
         Qt::DirectConnection);
 }
 
 QToolButton* BVColorWidgetPrivate::Swatch(int slot) const
 {
-    const std::array<QToolButton*, LastRecent - Picker + 1> swatches
-        = { m_ui.m_pRecentPicker, m_ui.m_pLastColor0, m_ui.m_pLastColor1, m_ui.m_pLastColor2,
-              m_ui.m_pLastColor3, m_ui.m_pLastColor4, m_ui.m_pLastColor5, m_ui.m_pLastColor6 };
-    return slot >= Picker && slot <= LastRecent ? swatches[slot - Picker] : nullptr;
+    return slot >= Picker && slot <= LastRecent ? m_ui.*ColorWidgetForm::kSwatches[slot - Picker] : nullptr;
 }
 
 void BVColorWidgetPrivate::UpdateColors(int colorSpace)
 {
-    if (!IsKnownColorSpace(colorSpace))
+    if (!BVColorEditor::IsColorSpace(colorSpace))
         return;
     const QColor& foreground = m_colors[Foreground];
-    if (colorSpace != Web) {
+    if (colorSpace != ColorSpace::Web) {
         m_ui.m_pColorControl->SetForeground(foreground);
         m_ui.m_pColorControl->SetBackground(m_colors[Background]);
         Guarded(m_blockEditor, [&] { m_ui.m_pColorEditor->SetColor(foreground); });
@@ -369,11 +368,11 @@ void BVColorWidgetPrivate::UpdateColors(int colorSpace)
 
 void BVColorWidgetPrivate::UpdateRecentColors(int colorSpace)
 {
-    if (!IsKnownColorSpace(colorSpace))
+    if (!BVColorEditor::IsColorSpace(colorSpace))
         return;
     for (int slot = Picker; slot <= LastRecent; ++slot) {
         QColor shown = m_colors[slot];
-        if (colorSpace == Web)
+        if (colorSpace == ColorSpace::Web)
             shown = BVColorMath::ToWebColor(shown);
         if (m_mode == BVColorWidget::Grayscale)
             shown = BVColorMath::ToGray(shown);
@@ -432,17 +431,44 @@ void BVColorWidgetPrivate::Reset()
     UpdateColors(m_colorSpace);
 }
 
+namespace {
+
+// The panel and its swatches, the two on the wheel included: the wheel's
+// factory takes only its markers. Swatches are asked for before they are
+// named, so the form's pointers tell them.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(BVColorWidget::staticMetaObject.className()))
+        return new BVAccessibleControl(static_cast<QWidget*>(object), QAccessible::Grouping, "BVColorWidget",
+            QT_TRANSLATE_NOOP("BVColorWidget", "Color panel"));
+    // A swatch lies on the panel or on its wheel.
+    QObject* parent = object->parent();
+    if (qobject_cast<const BVColorWheel*>(parent))
+        parent = parent->parent();
+    const auto* panel = qobject_cast<const BVColorWidget*>(parent);
+    if (!panel)
+        return nullptr;
+    const ColorWidgetForm& ui = BVColorWidgetPrivate::Get(*panel)->m_ui;
+    for (QToolButton* ColorWidgetForm::*swatch : ColorWidgetForm::kSwatches) {
+        if (object == ui.*swatch)
+            return BVCreateSwatchAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 BVColorWidget::BVColorWidget(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new BVColorWidgetPrivate(this))
-{ }
+{
+    BVInstallAccessibleFactory<CreateAccessible>();
+    d->Build();
+}
 
 BVColorWidget::~BVColorWidget()
 {
-    // ~QWidget still runs after this body: the hex entry loses focus there,
-    // and nothing a child emits then may reach the deleted private object.
-    for (const QMetaObject::Connection& connection : qAsConst(d->m_connections))
-        QObject::disconnect(connection);
+    BVDisconnectChildren(this);
     delete d;
 }
 
@@ -569,17 +595,17 @@ void BVColorWidgetPrivate::OnColorSpaceChanged(int index)
     m_colorSpace = index;
     // Hidden even while the panel itself is hidden, so showing the panel
     // later does not bring the entry back.
-    if (index != Web) {
+    if (index != ColorSpace::Web) {
         m_blockWeb = true;
         m_ui.m_pWebEditor->hide();
     }
     switch (index) {
-    case Rgb:
-    case Hsl:
+    case ColorSpace::Rgb:
+    case ColorSpace::Hsl:
         m_ui.m_pColorEditor->SetMode(index);
         break;
-    case Web:
-        m_ui.m_pColorEditor->SetMode(Web);
+    case ColorSpace::Web:
+        m_ui.m_pColorEditor->SetMode(ColorSpace::Web);
         m_ui.m_pWebEditor->show();
         m_blockWeb = false;
         break;

@@ -16,10 +16,7 @@ const char kShownColor[] = "_bv_shown_color";
 // The icon made for that color: a host may have set another since.
 const char kShownIcon[] = "_bv_shown_icon";
 
-// A swatch's description is the color it shows; the other tool buttons of the
-// color controls keep their own. The wheel's markers share its parent with
-// swatches laid over the wheel, and both get their object names only after
-// their interface may exist, so one interface tells them apart when asked.
+// A swatch is read out as the color it shows.
 class SwatchAccessible : public BVAccessibleButton {
 public:
     explicit SwatchAccessible(QWidget* swatch)
@@ -28,15 +25,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        // The wheel's markers are pointer handles with no text of their own.
-        const QString name = widget()->objectName();
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            if (name == QLatin1String("ANGLECONTROL"))
-                return QCoreApplication::translate("BVColorWheel", "Hue marker");
-            if (name == QLatin1String("COLORCONTROL"))
-                return QCoreApplication::translate("BVColorWheel", "Saturation and lightness marker");
-        }
-        if ((t != QAccessible::Description && t != QAccessible::Value) || name != QLatin1String("COLOR"))
+        if (t != QAccessible::Description && t != QAccessible::Value)
             return BVAccessibleButton::text(t);
         const QColor color = widget()->property(kShownColor).value<QColor>();
         return color.isValid() ? color.name() : QCoreApplication::translate("BVColorWidget", "Empty");

@@ -5,12 +5,10 @@
 // installed, and never included by a public header.
 
 #include <QEnterEvent>
-#include <QHoverEvent>
 #include <QPaintDevice>
 #include <QtGlobal>
 
 #include <cmath>
-#include <memory>
 
 namespace BVQtCompat {
 
@@ -39,18 +37,6 @@ inline int IntegerDevicePixelRatio(const QPaintDevice& device)
 inline int IntegerDevicePixelRatio(const QPaintDevice* device)
 {
     return IntegerDevicePixelRatio(*device);
-}
-
-// A hover event at a widget position that has not moved. Qt 6's constructor
-// also takes a global position (Qt 5's old one is deprecated there); the
-// local one stands in, as nothing that receives these events reads it.
-inline std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return std::make_unique<QHoverEvent>(type, pos, pos, pos);
-#else
-    return std::make_unique<QHoverEvent>(type, pos, pos);
-#endif
 }
 
 } // namespace BVQtCompat

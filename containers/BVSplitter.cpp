@@ -1,6 +1,7 @@
 #include "BVSplitter.h"
 
 #include "BVAccessible.h"
+#include "BVDisconnectChildren.h"
 #include "BVQtCompat.h"
 #include "BVStringHelper.h"
 
@@ -166,18 +167,20 @@ private:
     BVSplitter* Splitter() const { return static_cast<BVSplitter*>(widget()); }
 };
 
-} // namespace
-
-QAccessibleInterface* BVCreateSplitterAccessible(QWidget* splitter)
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
 {
-    return new SplitterAccessible(splitter);
+    if (className == QLatin1String(BVSplitter::staticMetaObject.className()))
+        return new SplitterAccessible(static_cast<QWidget*>(object));
+    return nullptr;
 }
+
+} // namespace
 
 BVSplitter::BVSplitter(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent)
     , d(new BVSplitterPrivate(this, orientation))
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     // Only the parent given here is followed; a later parent is not watched.
     if (parent) {
         resize(d->StripSize(parent->size()));
@@ -198,9 +201,7 @@ BVSplitter::BVSplitter(Qt::Orientation orientation, QWidget* parent)
 
 BVSplitter::~BVSplitter()
 {
-    const QList<QAction*> shortcuts = actions();
-    for (QAction* action : shortcuts)
-        disconnect(action, nullptr, this, nullptr);
+    BVDisconnectChildren(this);
     delete d;
 }
 

@@ -1,6 +1,7 @@
 #include "BVSpinBox.h"
 
 #include "BVAccessible.h"
+#include "BVDisconnectChildren.h"
 #include "EasySlider.h"
 #include "SmartKeys.h"
 
@@ -46,6 +47,16 @@ QRect FitInto(QRect r, const QRect& area)
         r.translate(0, area.bottom() - r.bottom());
     return r;
 }
+
+// The popup's button is the box's only push button.
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(QPushButton::staticMetaObject.className())
+        && qobject_cast<const BVSpinBox*>(object->parent()))
+        return new BVAccessibleButton(static_cast<QWidget*>(object), QAccessible::Button, "BVSpinBox",
+            QT_TRANSLATE_NOOP("BVSpinBox", "Show slider"));
+    return nullptr;
+}
 } // namespace
 
 class BVSpinBoxPrivate {
@@ -59,7 +70,7 @@ BVSpinBox::BVSpinBox(QWidget* parent)
     : QSpinBox(parent)
     , d(new BVSpinBoxPrivate)
 {
-    BVInstallAccessibility();
+    BVInstallAccessibleFactory<CreateAccessible>();
     setButtonSymbols(QAbstractSpinBox::NoButtons);
 
     auto* layout = new QGridLayout(this);
@@ -89,11 +100,10 @@ BVSpinBox::BVSpinBox(QWidget* parent)
 
 BVSpinBox::~BVSpinBox()
 {
-    // Closing here, while this is still a whole box, also drops the value ties
-    // and the slider's filter; after that nothing the button does while
-    // ~QWidget deletes it may reach this object's freed state.
+    // Closing here, while this is still a whole box, also drops the slider's
+    // filter.
     d->m_pButton->setChecked(false);
-    disconnect(d->m_pButton, nullptr, this, nullptr);
+    BVDisconnectChildren(this);
     delete d;
 }
 

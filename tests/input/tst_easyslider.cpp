@@ -1,5 +1,5 @@
-#include "BVQtCompat.h"
 #include "EasySlider.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -105,12 +105,12 @@ void tst_EasySlider::pointer()
 
     // Without a press, moves and releases are the parent's. (Qt 6 may start the slider hovered by
     // wherever the window system's cursor is: the pointer leaves first.)
-    QApplication::sendEvent(&slider, BVQtCompat::NewHoverEvent(QEvent::HoverLeave, {}).get());
+    QApplication::sendEvent(&slider, bvtest::NewHoverEvent(QEvent::HoverLeave, {}).get());
     send(QEvent::MouseMove, x, false);
     send(QEvent::MouseButtonRelease, x, false);
     slider.grab();
     QCOMPARE(m_host.drawn, int(Plain));
-    QApplication::sendEvent(&slider, BVQtCompat::NewHoverEvent(QEvent::HoverEnter, {}).get());
+    QApplication::sendEvent(&slider, bvtest::NewHoverEvent(QEvent::HoverEnter, {}).get());
     slider.grab();
     QCOMPARE(m_host.drawn, int(Active));
 
@@ -119,7 +119,7 @@ void tst_EasySlider::pointer()
     QCOMPARE(changed.count(), 1);
     QVERIFY(!slider.isSliderDown());
     // Leaving the control while dragging pins the value and keeps the handle pressed.
-    QApplication::sendEvent(&slider, BVQtCompat::NewHoverEvent(QEvent::HoverLeave, {}).get());
+    QApplication::sendEvent(&slider, bvtest::NewHoverEvent(QEvent::HoverLeave, {}).get());
     send(QEvent::MouseMove, width, true);
     QCOMPARE(slider.value(), maximum);
     slider.grab();

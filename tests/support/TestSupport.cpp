@@ -75,6 +75,15 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton
     QApplication::sendEvent(w, &event);
 }
 
+std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return std::make_unique<QHoverEvent>(type, pos, pos, pos);
+#else
+    return std::make_unique<QHoverEvent>(type, pos, pos);
+#endif
+}
+
 bool ShowActive(QWidget* window)
 {
     window->show();

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QEvent>
+#include <QHoverEvent>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class QWidget;
 
@@ -32,6 +35,11 @@ private:
 // Delivers a mouse event to w through QApplication, so an ignored one reaches
 // the parent. A move reports no button; presses and moves hold `button`.
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
+
+// A hover event at a widget position that has not moved. Qt 6's constructor
+// also takes a global position (Qt 5's is deprecated there); the local one
+// stands in, as nothing that receives these events reads it.
+std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos);
 
 // Shows the window and makes it the active one, which under Xvfb, with no
 // window manager, nothing else does. True once it is active.

@@ -2,13 +2,22 @@
 
 #include <QAccessibleWidget>
 
-// What the library's controls tell screen readers and UI-automation tools.
-// Every text is made when it is asked for, so it follows a language switch
-// without the controls watching for one.
+// The base of what the library's controls tell screen readers and
+// UI-automation tools. Every text is made when it is asked for, so it follows
+// a language switch without the controls watching for one.
 
-// Installs the library's interface factory; called by the controls'
-// constructors, so it is in place from the first control on.
-void BVInstallAccessibility();
+// Installs a control's interface factory when the first control of its kind
+// is built. Qt asks every installed factory in turn, so each control answers
+// for itself and its own children only, and the order never matters. Not from
+// a static initialiser: a host that builds no control installs nothing.
+template <QAccessible::InterfaceFactory Factory> void BVInstallAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
 
 // A control's interface: a fixed role and a translated name, unless the host
 // has named the widget itself.
@@ -31,8 +40,3 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 };
-
-// Made beside the controls they describe.
-QAccessibleInterface* BVCreateWheelAccessible(QWidget* wheel);
-QAccessibleInterface* BVCreateSplitterAccessible(QWidget* splitter);
-QAccessibleInterface* BVCreateSwatchAccessible(QWidget* button);
