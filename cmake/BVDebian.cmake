@@ -79,6 +79,52 @@ set(CPACK_DEBIAN_DESIGNER_DESCRIPTION "Qt ${BV_QT_MAJOR} widgets of the Brelvon 
 ${BV_DEB_ABOUT}This package holds the plugin that offers the widgets in Qt Designer
 and to QUiLoader.")
 
+# The PyQt module of this build, which scripts/python.sh builds into
+# python/site: packaged only once it is there (cmake/debian/python.cmake adds
+# the two components at cpack time), in the folders Debian gives PyQt's add-ons.
+set(BV_PY_SITE ${PROJECT_BINARY_DIR}/python/site)
+set(BV_PY_PACKAGE PyQt${BV_QT_MAJOR})
+set(BV_PY_DIR lib/python3/dist-packages)
+# The sip module ABI the module was generated for, as PyQt-builder chooses it.
+if(BV_QT_MAJOR EQUAL 5)
+    set(BV_PY_SIP_ABI 12.11)
+    set(BV_PY_SIP_ABI_NEXT 13)
+else()
+    set(BV_PY_SIP_ABI 13.4)
+    set(BV_PY_SIP_ABI_NEXT 14)
+endif()
+install(DIRECTORY ${BV_PY_SITE}/ DESTINATION ${BV_PY_DIR} COMPONENT python EXCLUDE_FROM_ALL
+    PATTERN bindings EXCLUDE PATTERN RECORD EXCLUDE)
+install(DIRECTORY ${BV_PY_SITE}/${BV_PY_PACKAGE}/bindings DESTINATION ${BV_PY_DIR}/${BV_PY_PACKAGE}
+    COMPONENT pythondev EXCLUDE_FROM_ALL)
+# Not an install(TARGETS): CPack's stripping does not reach it.
+install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded --remove-section=.comment
+    --remove-section=.note \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BV_PY_DIR}/${BV_PY_PACKAGE}/BVWidgets.abi3.so\")"
+    COMPONENT python EXCLUDE_FROM_ALL)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/python.cmake.in ${PROJECT_BINARY_DIR}/debian/python.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/debian/python.cmake)
+
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-pyqt${BV_QT_MAJOR}.bvwidgets)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+# Qt's and the C++ runtime's packages come from the binary; the sip module
+# must offer the ABI the module was generated for.
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS "${BV_DEB_RUNTIME} (= ${BV_DEB_VERSION}), python3,
+    python3-pyqt${BV_QT_MAJOR} (>= ${BV_QT_MIN_VERSION}),
+    python3-pyqt${BV_QT_MAJOR}.sip (>= ${BV_PY_SIP_ABI}), python3-pyqt${BV_QT_MAJOR}.sip (<< ${BV_PY_SIP_ABI_NEXT})")
+string(REGEX REPLACE "\n *" " " CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS "${CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS}")
+set(CPACK_DEBIAN_PYTHON_DESCRIPTION "Qt ${BV_QT_MAJOR} widgets of the Brelvon photo editor - PyQt${BV_QT_MAJOR} module
+${BV_DEB_ABOUT}This package holds the module PyQt${BV_QT_MAJOR}.BVWidgets, which offers the
+widgets to PyQt${BV_QT_MAJOR} applications, and its type hints.")
+
+set(CPACK_DEBIAN_PYTHONDEV_PACKAGE_NAME pyqt${BV_QT_MAJOR}.bvwidgets-dev)
+set(CPACK_DEBIAN_PYTHONDEV_PACKAGE_SECTION python)
+set(CPACK_DEBIAN_PYTHONDEV_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_PYTHONDEV_PACKAGE_DEPENDS
+    "${CPACK_DEBIAN_PYTHON_PACKAGE_NAME} (= ${BV_DEB_VERSION}), ${BV_DEB_DEV} (= ${BV_DEB_VERSION}), pyqt${BV_QT_MAJOR}-dev, python3")
+set(CPACK_DEBIAN_PYTHONDEV_DESCRIPTION "Qt ${BV_QT_MAJOR} widgets of the Brelvon photo editor - PyQt${BV_QT_MAJOR} .sip files
+${BV_DEB_ABOUT}This package holds the .sip files of the module PyQt${BV_QT_MAJOR}.BVWidgets, for
+bindings of other widgets that build on it.")
+
 # Every package carries the copyright statement, a Debian changelog and its
 # lintian overrides. Only the packages install them, not a plain cmake --install.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog @ONLY)
@@ -87,7 +133,7 @@ execute_process(COMMAND gzip -9nc changelog WORKING_DIRECTORY ${PROJECT_BINARY_D
 if(NOT BV_GZIP_RESULT EQUAL 0)
     message(FATAL_ERROR "Could not compress the Debian changelog: ${BV_GZIP_RESULT}")
 endif()
-foreach(component IN LISTS CPACK_COMPONENTS_ALL)
+foreach(component IN LISTS CPACK_COMPONENTS_ALL ITEMS python pythondev)
     string(TOUPPER ${component} upper)
     set(package ${CPACK_DEBIAN_${upper}_PACKAGE_NAME})
     install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
@@ -95,6 +141,11 @@ foreach(component IN LISTS CPACK_COMPONENTS_ALL)
     file(WRITE ${PROJECT_BINARY_DIR}/debian/overrides/${package}
         "# Not uploaded to Debian, so there is no bug of the archive to close.\n"
         "${package}: initial-upload-closes-no-bugs\n")
+    if(component STREQUAL python)
+        file(APPEND ${PROJECT_BINARY_DIR}/debian/overrides/${package}
+            "# The module calls no C library function: all it calls is in Python, sip, Qt and ours.\n"
+            "${package}: library-not-linked-against-libc [usr/${BV_PY_DIR}/${BV_PY_PACKAGE}/BVWidgets.abi3.so]\n")
+    endif()
     install(FILES ${PROJECT_BINARY_DIR}/debian/overrides/${package}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT ${component} EXCLUDE_FROM_ALL)
 endforeach()

@@ -4,10 +4,12 @@
 # CMAKE_INSTALL_LIBDIR=lib/<multiarch>), checks them with lintian (an error
 # fails), unpacks them all into one scratch root and builds and runs the
 # package test's consumers against it, each showing that the library and
-# plugin it loaded came from that root. The machine's installed packages are
-# left alone.
+# plugin it loaded came from that root, and Debian's python3 imports the PyQt
+# modules (packaged when scripts/python.sh built them) from that root too. The
+# machine's installed packages are left alone.
 #   BV_TEST_APT=1  then also installs the packages with apt (a Qt 5 and a Qt 6
-#                  build's side by side), runs the consumers against /usr and
+#                  build's side by side), runs the consumers against /usr,
+#                  imports the PyQt modules in a plain /usr/bin/python3 and
 #                  removes them again, on failure too; skipped, and said so,
 #                  when any of our packages is already installed, so nothing a
 #                  user installed is ever removed.
@@ -20,6 +22,26 @@ bv_need_packages lintian dpkg-dev file
 multiarch=$(gcc -dumpmachine)
 rm -rf "$work"
 mkdir -p "$work"
+
+# python_import ROOT [ENV...]: Debian's python3, with the environment given,
+# imports each PyQt module the packages hold and shows that the module and
+# the library it loaded came from ROOT.
+python_import() {
+    local root=$1 major
+    shift
+    for major in 5 6; do
+        [ -e "$work/root/usr/lib/python3/dist-packages/PyQt$major/BVWidgets.abi3.so" ] || continue
+        env "$@" /usr/bin/python3 - "$major" "$root" <<'EOF'
+import importlib, os, sys
+major, root = sys.argv[1], os.path.realpath(sys.argv[2]) + "/"
+module = os.path.realpath(importlib.import_module("PyQt%s.BVWidgets" % major).__file__)
+library = [line.split()[-1] for line in open("/proc/self/maps") if "/libbvwidgets" in line][0]
+print("PyQt%s.BVWidgets: %s, library %s" % (major, module, library))
+if not module.startswith(root) or not library.startswith(root):
+    sys.exit("not both from " + root)
+EOF
+    done
+}
 
 debs=()
 for build in "$@"; do
@@ -45,10 +67,14 @@ for deb in "${debs[@]}"; do
 done
 echo "== The packages unpacked into $work/root: consumers"
 "$bv_root/tests/package/consume.sh" "$work/consumers-root" "$work/root/usr" "$bv_root" "$@"
+python_import "$work/root/usr" PYTHONPATH="$work/root/usr/lib/python3/dist-packages" \
+    LD_LIBRARY_PATH="$work/root/usr/lib/$multiarch"
 
 [ "${BV_TEST_APT:-0}" = 1 ] || exit 0
-# Any state but "not installed" or "config files left" counts as installed.
-installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${packages[@]}" 2>/dev/null |
+# Any state but "not installed" or "config files left" counts as installed. The
+# Python packages count even when this run made none: they depend on the library.
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${packages[@]}" \
+    python3-pyqt{5,6}.bvwidgets pyqt{5,6}.bvwidgets-dev 2>/dev/null |
     awk 'substr($2, 2, 1) !~ /[nc]/ { print $1 }' || true)
 if [ -n "$installed" ]; then
     echo "== Skipping the apt round: already installed here, and left so: $(echo $installed)"
@@ -72,3 +98,4 @@ DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout="$bv_apt_loc
     install -y -qq --no-install-recommends "${debs[@]}" >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log"; exit 1; }
 "$bv_root/tests/package/consume.sh" "$work/consumers" /usr "$bv_root" "$@"
+python_import /usr -u PYTHONPATH -u LD_LIBRARY_PATH

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the library and runs every test: offscreen, at device pixel ratio 2,
 # under Xvfb for what needs a real window system, the installed-package and
-# Designer plugin checks, the Debian packages (lintian, unpacked into a scratch
+# Designer plugin checks, the PyQt module's Python tests, the Debian packages (lintian, unpacked into a scratch
 # root; installed with apt and removed again only with BV_TEST_APT=1), then the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer, the render tests with ThreadSanitizer, and a
 # minute of fuzzing; first it checks the sources against .clang-format. Does
@@ -28,6 +28,8 @@ multiarch_libdir="lib/$(gcc -dumpmachine)"
 bv_configure test "$build" -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir"
 cmake --build "$build" -j2
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+echo "== PyQt5.BVWidgets: build and Python tests"
+"$bv_root/scripts/python.sh" "$build"
 echo "== ABI against the 1.0 baseline (exports were checked by the build)"
 "$bv_root/scripts/abi_check.sh" "$build"
 echo "== Debian packages: lintian, consumers against the unpacked packages (apt round with BV_TEST_APT=1)"
@@ -63,6 +65,8 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
     bv_configure qt6 "$qt6" -DCMAKE_INSTALL_LIBDIR="$multiarch_libdir"
     cmake --build "$qt6" -j2
     (cd "$qt6" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@")
+    echo "== PyQt6.BVWidgets: build and Python tests"
+    "$bv_root/scripts/python.sh" "$qt6"
     "$bv_root/scripts/abi_check.sh" "$qt6"
     echo "== The Qt 5 and Qt 6 builds installed side by side, a consumer of each"
     "$bv_root/tests/package/run.sh" "$qt6/package-both" "$bv_root" "$build" "$qt6"
