@@ -7,13 +7,9 @@ import os
 import unittest
 
 major = os.environ.get("BV_PYQT", "5")
-Qt = importlib.import_module("PyQt%s.QtCore" % major).Qt
-QtCore = importlib.import_module("PyQt%s.QtCore" % major)
-QtGui = importlib.import_module("PyQt%s.QtGui" % major)
-QtTest = importlib.import_module("PyQt%s.QtTest" % major)
-QtWidgets = importlib.import_module("PyQt%s.QtWidgets" % major)
-sip = importlib.import_module("PyQt%s.sip" % major)
-BV = importlib.import_module("PyQt%s.BVWidgets" % major)
+QtCore, QtGui, QtTest, QtWidgets, sip, BV = (importlib.import_module("PyQt%s.%s" % (major, name))
+                                              for name in ("QtCore", "QtGui", "QtTest", "QtWidgets", "sip", "BVWidgets"))
+Qt = QtCore.Qt
 app = QtWidgets.QApplication.instance() or QtWidgets.QApplication(["test"])
 
 
