@@ -5,7 +5,7 @@
 # in the layout of Debian's dist-packages (module, type hints, .sip files; the
 # Debian packages are made from there), then runs tests/python on it with
 # Debian's /usr/bin/python3 on the offscreen platform. The module is rebuilt
-# only when python/, the headers or the library changed. Does its own set-up.
+# only when python/ or the public headers changed. Does its own set-up.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build=$(cd "$1" && pwd)
@@ -14,12 +14,11 @@ major=$bv_qt_major
 bv_need_packages "${bv_python_packages[@]}" "pyqt$major-dev" "python3-pyqt$major"
 
 site="$build/python/site"
-library="$build/lib$bv_install_name.so.1"
 stamp="$build/python/built"
 # Debian's interpreter sees Debian's PyQt; the first python3 on PATH may not.
 python=/usr/bin/python3
 export PYTHONDONTWRITEBYTECODE=1
-if [ ! -e "$stamp" ] || [ -n "$(find "$bv_root/python" "$bv_root/include" "$library" -newer "$stamp" | head -n 1)" ]; then
+if [ ! -e "$stamp" ] || [ -n "$(find "$bv_root/python" "$bv_root/include" "$build/include" -newer "$stamp" | head -n 1)" ]; then
     rm -rf "$build/python"
     mkdir -p "$build/python"
     start=$SECONDS
