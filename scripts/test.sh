@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the library and runs every test: offscreen, at device pixel ratio 2,
 # under Xvfb for what needs a real window system, the installed-package and
-# Designer plugin checks, the PyQt module's Python tests, the Debian packages (lintian, unpacked into a scratch
-# root; installed with apt and removed again only with BV_TEST_APT=1), then the whole suite again with AddressSanitizer and
-# UndefinedBehaviorSanitizer, the render tests with ThreadSanitizer, and a
+# Designer plugin checks, the PyQt module's Python tests, the Debian packages
+# (lintian, unpacked into a scratch root; installed with apt and removed again
+# only with BV_TEST_APT=1), then the whole suite again with AddressSanitizer
+# and UndefinedBehaviorSanitizer, the render tests with ThreadSanitizer, and a
 # minute of fuzzing; first it checks the sources against .clang-format. Does
 # its own set-up. Extra arguments go to ctest.
 #   BV_SKIP_SANITIZE=1  skip the AddressSanitizer pass (quicker local runs)
