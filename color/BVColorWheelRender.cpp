@@ -194,6 +194,8 @@ QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMarg
         position = qMax(0.0, position - 0.05);
     }
 
+    // Painted on one thread: the ring renders only when the size changes, and
+    // sharing it out over the pool measured no faster (bench/README.md).
     QImage image = TransparentImage(size * ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -262,8 +264,11 @@ void RenderTriangleInto(
                 PaintCorner(layer, -shape.topLeft(), path, v[1], v[0], v[2], Qt::white);
         }
     };
+    // The pictures are independent, and sharing them out is what lets a drag
+    // on two cores deliver more images (bench/README.md).
     BVRenderParts::Share(3, paintPicture);
-    // Then the layers over the image: a plain blend, a few percent of the render.
+    // Then the layers over the image, on this thread: a plain blend, a few
+    // percent of the render, that measured no faster in bands.
     if (!shape.isEmpty()) {
         QImage image = View(imageBits, imageLine, 0, 0, width, height);
         QPainter painter(&image);
