@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 
 #include "BVColorWheelRender.h"
+#include "BVColorWheelSeam.h"
 #include "BVQtCompat.h"
 
 #include <BVColorWheel.h>

@@ -3,6 +3,7 @@
 #include "BVAccessible.h"
 #include "BVColorMath.h"
 #include "BVColorWheelRender.h"
+#include "BVColorWheelSeam.h"
 #include "BVDisconnectChildren.h"
 #include "BVHandOver.h"
 #include "BVQtCompat.h"
@@ -16,7 +17,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -40,33 +40,19 @@ bool MarkerContains(const QWidget* marker, const QPoint& pos)
     return area.contains(QPointF(marker->mapFromParent(pos)));
 }
 
-// A square well inside the ring's hole, where the ring image is clear: a
-// paint there need not draw it. Its corners stay two pixels inside the hole,
-// clear of the ring's antialiased edge and of filtering at a fractional scale.
-QRect RingHole(const WheelGeometry& geometry)
-{
-    const double radius = geometry.wheel.width() / 2.0 - geometry.ringWidth;
-    const int half = int(radius / M_SQRT2) - 2;
-    if (half <= 0)
-        return QRect();
-    const QPoint centre = geometry.wheel.center();
-    return QRect(centre.x() - half, centre.y() - half, 2 * half, 2 * half);
-}
-
 template <typename T> using RenderWatcher = QFutureWatcher<BVHandOver<T>>;
 
 // The rule both images follow: at most one render in flight; a request
 // meanwhile only marks one follow-up. `makeJob` runs only when a render
-// really starts, with the parameters current then. Counts what it starts.
+// really starts, with the parameters current then.
 template <typename T, typename MakeJob>
-void RequestRender(bool& busy, bool& pending, RenderWatcher<T>* watcher, int& started, MakeJob makeJob)
+void RequestRender(bool& busy, bool& pending, RenderWatcher<T>* watcher, MakeJob makeJob)
 {
     if (busy) {
         pending = true;
         return;
     }
     watcher->setFuture(BVRunHandedOver(QThreadPool::globalInstance(), makeJob()));
-    ++started;
     busy = true;
     pending = false;
 }
@@ -129,8 +115,6 @@ public:
     void PlaceAngleMarker();
     void UpdateTriangle();
 
-    WheelGeometry Geometry() const { return WheelGeometry(m_size, m_markerSize, 1, m_margins); }
-    int HueAt(const QPoint& pos) const;
     QString ColorText() const;
     void EmitColorChanged();
     void StartDrag(QToolButton* marker)
@@ -148,6 +132,8 @@ public:
     const int m_markerSize = 22;
     QSize m_size;
     QMargins m_margins;
+    // Where things lie for m_size and m_margins, in widget coordinates.
+    WheelGeometry m_geometry { m_size, m_markerSize, 1, m_margins };
     QToolButton* m_pAngleMarker = nullptr;
     QToolButton* m_pColorMarker = nullptr;
     QVector<QPointF> m_triangle;
@@ -169,15 +155,13 @@ public:
     // RingHole of the shown ring image and of the one being rendered.
     QRect m_shownRingHole;
     QRect m_renderedRingHole;
-    int m_ringRenders = 0;
-    int m_triangleRenders = 0;
 };
 
 void BVColorWheelPrivate::StartRingRender()
 {
-    RequestRender(m_ringBusy, m_ringPending, m_pRingWatcher, m_ringRenders, [this] {
+    RequestRender(m_ringBusy, m_ringPending, m_pRingWatcher, [this] {
         const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
-        m_renderedRingHole = RingHole(Geometry());
+        m_renderedRingHole = m_geometry.RingHole();
         return [size = m_size, marker = m_markerSize, ratio, margins = m_margins] {
             return RenderRingImage(size, marker, ratio, margins);
         };
@@ -186,11 +170,9 @@ void BVColorWheelPrivate::StartRingRender()
 
 void BVColorWheelPrivate::StartTriangleRender()
 {
-    RequestRender(m_triangleBusy, m_trianglePending, m_pTriangleWatcher, m_triangleRenders, [this] {
+    RequestRender(m_triangleBusy, m_trianglePending, m_pTriangleWatcher, [this] {
         const int ratio = BVQtCompat::IntegerDevicePixelRatio(m_pWheel);
-        // Two pixels around the corners cover antialiasing and filtering at a fractional scale.
-        m_renderedTriangle
-            = QPolygonF(Geometry().Triangle(m_hue)).boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2);
+        m_renderedTriangle = WheelGeometry::TriangleBounds(m_geometry.Triangle(m_hue));
         // Shared, so the buffers stay alive for the job whatever becomes of the wheel.
         auto buffers = std::make_shared<TriangleBuffers>(m_spares.Take());
         return [buffers, size = m_size, marker = m_markerSize, hue = m_hue, ratio, margins = m_margins] {
@@ -233,14 +215,14 @@ void BVColorWheelPrivate::OnTriangleRendered()
 void BVColorWheelPrivate::UpdateSize(const QSize& size)
 {
     m_size = size;
+    m_geometry = WheelGeometry(m_size, m_markerSize, 1, m_margins);
     StartRingRender();
     StartTriangleRender();
 }
 
 void BVColorWheelPrivate::PlaceAngleMarker()
 {
-    const int inset = m_markerSize / 2;
-    const QRect track = Geometry().wheel.adjusted(inset, inset, -inset, -inset);
+    const QRect track = m_geometry.MarkerTrack();
     const double theta = m_hue * M_PI / 180.0;
     const double a = track.width() * 0.5;
     const double b = track.height() * 0.5;
@@ -251,7 +233,7 @@ void BVColorWheelPrivate::PlaceAngleMarker()
 
 void BVColorWheelPrivate::UpdateTriangle()
 {
-    m_triangle = Geometry().Triangle(m_hue);
+    m_triangle = m_geometry.Triangle(m_hue);
     const QPointF& pure = m_triangle[0];
     const QPointF& white = m_triangle[1];
     const QPointF& black = m_triangle[2];
@@ -268,14 +250,6 @@ void BVColorWheelPrivate::UpdateTriangle()
     const QPointF at = black + axis * l + toEdge * s;
     m_pColorMarker->move(
         at.toPoint() - QPoint(int(m_pColorMarker->width() * 0.5), int(m_pColorMarker->height() * 0.5)));
-}
-
-int BVColorWheelPrivate::HueAt(const QPoint& pos) const
-{
-    const QPointF centre = Geometry().wheel.center();
-    // QLineF::angle turns counter-clockwise on screen; hues turn clockwise.
-    const double angle = QLineF(centre, QPointF(pos)).angle();
-    return (360 - int(angle)) % 360;
 }
 
 QString BVColorWheelPrivate::ColorText() const
@@ -339,23 +313,6 @@ QAccessibleInterface* CreateAccessible(const QString& className, QObject* object
 
 } // namespace
 
-BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
-{
-    const BVColorWheelPrivate* d = BVColorWheelPrivate::Get(wheel);
-    State state;
-    state.ring = d->m_ringPixmap;
-    state.triangle = d->m_trianglePixmap;
-    state.vertices = d->m_triangle;
-    state.ringBusy = d->m_ringBusy;
-    state.ringPending = d->m_ringPending;
-    state.triangleBusy = d->m_triangleBusy;
-    state.trianglePending = d->m_trianglePending;
-    state.dragging = d->m_dragging;
-    state.ringRenders = d->m_ringRenders;
-    state.triangleRenders = d->m_triangleRenders;
-    return state;
-}
-
 BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new BVColorWheelPrivate(this))
@@ -373,6 +330,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     connect(d->m_pRingWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnRingRendered(); });
     connect(d->m_pTriangleWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnTriangleRendered(); });
     d->m_size = size();
+    d->m_geometry = WheelGeometry(d->m_size, d->m_markerSize, 1, d->m_margins);
     d->StartRingRender();
     d->StartTriangleRender();
 
@@ -446,9 +404,8 @@ void BVColorWheel::mousePressEvent(QMouseEvent* event)
             return;
         }
         // The ring wins where the color marker overlaps it.
-        const WheelGeometry geometry = d->Geometry();
-        if (geometry.Ring().translated(geometry.wheel.topLeft()).contains(QPointF(pos))) {
-            const int hue = d->HueAt(pos);
+        if (d->m_geometry.RingArea().contains(QPointF(pos))) {
+            const int hue = d->m_geometry.HueAt(pos);
             if (hue != d->m_hue) {
                 d->m_hue = hue;
                 d->StartTriangleRender();
@@ -492,7 +449,7 @@ void BVColorWheel::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPoint pos = event->pos();
     if (d->m_pDragTarget == d->m_pAngleMarker) {
-        const int hue = d->HueAt(pos);
+        const int hue = d->m_geometry.HueAt(pos);
         if (hue == d->m_hue)
             return;
         d->m_hue = hue;
@@ -533,4 +490,40 @@ void BVColorWheel::resizeEvent(QResizeEvent* event)
 {
     d->UpdateSize(event->size());
     QWidget::resizeEvent(event);
+}
+
+namespace {
+
+// The renders a watcher has delivered since it was first inspected. Made by
+// the inspection, not by the wheel: a wheel nobody inspects counts nothing.
+class DeliveredRenders : public QObject {
+public:
+    static DeliveredRenders* Of(const QFutureWatcherBase* watcher)
+    {
+        auto* count = static_cast<DeliveredRenders*>(
+            watcher->findChild<QObject*>(Name(), Qt::FindDirectChildrenOnly));
+        return count ? count : new DeliveredRenders(const_cast<QFutureWatcherBase*>(watcher));
+    }
+    // Each render started is delivered or in flight, and at most one is in flight.
+    int Started(bool busy) const { return m_delivered + (busy ? 1 : 0); }
+
+private:
+    explicit DeliveredRenders(QFutureWatcherBase* watcher)
+        : QObject(watcher)
+    {
+        setObjectName(Name());
+        connect(watcher, &QFutureWatcherBase::finished, this, [this] { ++m_delivered; });
+    }
+    static QString Name() { return QStringLiteral("bvDeliveredRenders"); }
+    int m_delivered = 0;
+};
+
+} // namespace
+
+BVColorWheelTest::State BVColorWheelTest::Inspect(const BVColorWheel& wheel)
+{
+    const BVColorWheelPrivate& d = *BVColorWheelPrivate::Get(wheel);
+    return State { d.m_ringPixmap, d.m_trianglePixmap, d.m_triangle, d.m_ringBusy, d.m_triangleBusy,
+        DeliveredRenders::Of(d.m_pRingWatcher)->Started(d.m_ringBusy),
+        DeliveredRenders::Of(d.m_pTriangleWatcher)->Started(d.m_triangleBusy) };
 }

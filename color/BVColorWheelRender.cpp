@@ -1,6 +1,7 @@
 #include "BVColorWheelRender.h"
 
-#include "BVHandOver.h"
+#include "BVQtCompat.h"
+#include "BVRenderParts.h"
 #include "HueStops.h"
 
 #include <QColor>
@@ -10,13 +11,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
-#include <QThread>
+#include <QPolygonF>
 #include <QVector2D>
 
-#include <atomic>
 #include <cmath>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -35,14 +33,6 @@ bool TooLargeToRender(const QSize& size, int ratio)
     return qint64(size.width()) * ratio * qint64(size.height()) * ratio > kMaxRenderPixels;
 }
 
-// How a first fill goes onto clear pixels. On Qt 5, Source leaves there the
-// very pixels SourceOver would, without reading what was there: a render is
-// a tenth faster. Qt 6 rounds some edge pixels of a Source fill one level
-// apart, so it keeps SourceOver.
-constexpr QPainter::CompositionMode kOntoClear = QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    ? QPainter::CompositionMode_Source
-    : QPainter::CompositionMode_SourceOver;
-
 QImage TransparentImage(const QSize& size)
 {
     QImage image(size, kFormat);
@@ -56,92 +46,6 @@ QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& color
     gradient.setColorAt(0, color);
     gradient.setColorAt(1, Qt::transparent);
     return gradient;
-}
-
-// Below this many rows a band costs more to hand out than it saves.
-constexpr int kMinBandRows = 128;
-
-// How many threads may paint one image's parts at once: the global pool's.
-// Qt 6 splits a large fill over the global pool by itself, except on the
-// pool's own threads, and the split fill rounds a few pixels a level apart
-// from a whole one. So on Qt 6 parts are shared out only from a pool thread,
-// where every part is painted whole; elsewhere this thread paints them all.
-int PaintingThreads()
-{
-    const QThreadPool* pool = QThreadPool::globalInstance();
-    if (!pool)
-        return 1;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    if (!pool->contains(QThread::currentThread()))
-        return 1;
-#endif
-    return qMax(1, pool->maxThreadCount());
-}
-
-// How many bands `rows` rows are painted in: one per painting thread, so
-// where one thread paints, the image is painted whole, as before.
-int BandCount(int rows)
-{
-    return qBound(1, rows / kMinBandRows, PaintingThreads());
-}
-
-// Rows [top, bottom) of band `index` of `count` over `rows` rows.
-struct Band {
-    Band(int rows, int index, int count)
-        : top(int(qint64(rows) * index / count))
-        , bottom(int(qint64(rows) * (index + 1) / count))
-    { }
-    int top;
-    int bottom;
-};
-
-// Calls paint(i) once for every part i below `count` (a band, or a picture)
-// and returns when all are painted. This thread takes parts one after
-// another, and so do helpers started in the global pool; a helper that gets
-// no thread before the parts run out finds none left, is not waited for, and
-// never touches `paint`. So the job waits on nothing the pool may never run,
-// even with every other thread of the pool busy.
-template <typename Paint> void PaintParts(int count, const Paint& paint)
-{
-    QThreadPool* pool = QThreadPool::globalInstance();
-    const int helpers = count > 1 ? qMin(count, PaintingThreads()) - 1 : 0;
-    if (helpers <= 0) {
-        for (int i = 0; i < count; ++i)
-            paint(i);
-        return;
-    }
-    // Outlives this call: a helper that starts late still reads it.
-    struct Shared {
-        explicit Shared(int helpers)
-            : entered(new std::atomic<bool>[size_t(helpers)])
-        {
-            for (int i = 0; i < helpers; ++i)
-                entered[i].store(false);
-        }
-        std::atomic<int> next { 0 };
-        std::unique_ptr<std::atomic<bool>[]> entered;
-    };
-    const auto shared = std::make_shared<Shared>(helpers);
-    const auto takeParts = [&shared = *shared, count, &paint] {
-        for (int i = shared.next.fetch_add(1); i < count; i = shared.next.fetch_add(1))
-            paint(i);
-    };
-    std::vector<QFuture<BVHandOver<bool>>> futures;
-    futures.reserve(size_t(helpers));
-    for (int h = 0; h < helpers; ++h) {
-        futures.push_back(BVRunHandedOver(pool, [shared, h, takeParts] {
-            // Announced before taking a part: a helper that takes one is waited for.
-            shared->entered[h].store(true);
-            takeParts();
-            return true;
-        }));
-    }
-    takeParts();
-    // Every part is taken; a helper not yet in will take none.
-    for (int h = 0; h < helpers; ++h) {
-        if (shared->entered[h].load())
-            futures[size_t(h)].result().Value();
-    }
 }
 
 // Makes `spare` a buffer of `size` to paint over, reusing it when it is ours
@@ -158,51 +62,27 @@ uchar* Prepared(QImage& spare, const QSize& size)
 }
 
 // Rows [top, bottom) and columns from `left` of `width` of a buffer, as an
-// image of their own that paints into the buffer. Each band paints through
-// views of its own: one image takes only one painter at a time.
+// image of its own that paints into the buffer: each thread paints through
+// views of its own, as one image takes only one painter at a time.
 QImage View(uchar* bits, qsizetype bytesPerLine, int left, int top, int width, int bottom)
 {
     return QImage(bits + top * bytesPerLine + left * 4, width, bottom - top, bytesPerLine, kFormat);
 }
 
-// A painter on `view` that paints only its rows from `top` on. The view
-// never cuts the outline at its top: Qt then rasterizes the cut outline into
-// other spans, and a gradient over those comes out a level off here and
-// there. It ends with the band, so the rows below are skipped; the rows
-// above are rasterized again by every band.
-void BeginBand(QPainter& painter, QImage& view, int top)
-{
-    painter.begin(&view);
-    painter.setClipRect(QRect(0, top, view.width(), view.height() - top));
-    painter.setRenderHint(QPainter::Antialiasing);
-}
-
-// A corner layer: opaque `color` at `corner`, fading towards both other
-// vertices; its alpha is the product of the two ramps. `origin` is where
-// the layer's top-left lies in the triangle's coordinates.
-void PaintCornerLayer(QImage& layer, const QPoint& origin, const QPainterPath& path, const QPointF& corner,
+// One corner of the triangle: opaque `color` at `corner`, fading towards
+// both other corners; its alpha is the product of the two ramps. The
+// triangle's coordinates are moved by `offset` on the way to `target`.
+void PaintCorner(QImage& target, const QPoint& offset, const QPainterPath& path, const QPointF& corner,
     const QPointF& toward1, const QPointF& toward2, const QColor& color)
 {
-    layer.fill(Qt::transparent);
-    QPainter painter(&layer);
+    target.fill(Qt::transparent);
+    QPainter painter(&target);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-origin);
-    painter.setCompositionMode(kOntoClear);
+    painter.translate(offset);
+    painter.setCompositionMode(BVQtCompat::kOntoClear);
     painter.fillPath(path, Ramp(corner, toward1, color));
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillPath(path, Ramp(corner, toward2, color));
-}
-
-// The triangle inscribed in the ellipse of half-axes a, b around centre:
-// corner 0 at the hue's angle, then white and black a third of a turn apart.
-QVector<QPointF> Corners(const QPointF& centre, double a, double b, int hue)
-{
-    const double theta = hue * M_PI / 180.0;
-    QVector<QPointF> v(3);
-    for (int j = 0; j < 3; ++j)
-        v[j] = QPointF(centre.x() + std::cos(theta + j * kTwoThirdsPi) * a,
-            centre.y() + std::sin(theta + j * kTwoThirdsPi) * b);
-    return v;
 }
 
 } // namespace
@@ -240,20 +120,51 @@ QPainterPath WheelGeometry::Ring() const
     return outer.subtracted(inner);
 }
 
-QVector<QPointF> WheelGeometry::Triangle(int hue) const
+QRect WheelGeometry::RingHole() const
 {
-    const QSize inner = Inner();
-    const double a = inner.width() / 2.0;
-    const double b = inner.height() / 2.0;
-    return Corners(QPointF(wheel.left() + ringWidth + a, wheel.top() + ringWidth + b), a, b, hue);
+    // Two pixels inside the hole keep clear of the ring's antialiased edge
+    // and of filtering at a fractional scale.
+    const double radius = wheel.width() / 2.0 - ringWidth;
+    const int half = int(radius / M_SQRT2) - 2;
+    if (half <= 0)
+        return QRect();
+    const QPoint centre = wheel.center();
+    return QRect(centre.x() - half, centre.y() - half, 2 * half, 2 * half);
 }
 
-QVector<QPointF> WheelGeometry::InnerTriangle(int hue) const
+QRect WheelGeometry::MarkerTrack() const
 {
-    const QSize inner = Inner();
+    const int inset = ringWidth / 2;
+    return wheel.adjusted(inset, inset, -inset, -inset);
+}
+
+int WheelGeometry::HueAt(const QPoint& pos) const
+{
+    // QLineF::angle turns counter-clockwise on screen; hues turn clockwise.
+    const double angle = QLineF(QPointF(wheel.center()), QPointF(pos)).angle();
+    return (360 - int(angle)) % 360;
+}
+
+QVector<QPointF> WheelGeometry::Triangle(int hue, const QPoint& origin) const
+{
+    // Inscribed in the ring's inner edge: corner 0 at the hue's angle, then
+    // white and black a third of a turn apart each.
+    const QRect inner = Inner();
     const double a = inner.width() / 2.0;
     const double b = inner.height() / 2.0;
-    return Corners(QPointF(a, b), a, b, hue);
+    const double cx = origin.x() + a;
+    const double cy = origin.y() + b;
+    const double theta = hue * M_PI / 180.0;
+    QVector<QPointF> v(3);
+    for (int j = 0; j < 3; ++j)
+        v[j] = QPointF(
+            cx + std::cos(theta + j * kTwoThirdsPi) * a, cy + std::sin(theta + j * kTwoThirdsPi) * b);
+    return v;
+}
+
+QRect WheelGeometry::TriangleBounds(const QVector<QPointF>& corners)
+{
+    return QPolygonF(corners).boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 QPainterPath TrianglePath(const QVector<QPointF>& vertices)
@@ -280,26 +191,15 @@ QImage RenderRingImage(const QSize& size, int markerSize, int ratio, const QMarg
     QConicalGradient gradient(rect.width() / 2.0, rect.height() / 2.0, 0);
     gradient.setStops(HueStops(255, 128, true));
 
-    QImage image(size * ratio, kFormat);
-    uchar* const bits = image.bits();
-    const qsizetype bytesPerLine = image.bytesPerLine();
-    const QPainterPath ring = geometry.Ring();
-    const int width = image.width();
-    const int rows = image.height();
-    const int bands = BandCount(rows);
-    PaintParts(bands, [&](int index) {
-        const Band band(rows, index, bands);
-        View(bits, bytesPerLine, 0, band.top, width, band.bottom).fill(Qt::transparent);
-        QImage view = View(bits, bytesPerLine, 0, 0, width, band.bottom);
-        QPainter painter;
-        BeginBand(painter, view, band.top);
-        painter.translate(rect.topLeft());
-        painter.setCompositionMode(kOntoClear);
-        // A path of its own: Qt caches things in a path it paints, unguarded.
-        QPainterPath own;
-        own.addPath(ring);
-        painter.fillPath(own, gradient);
-    });
+    // Painted on one thread: the ring renders only when the size changes, and
+    // sharing it out over the pool measured no faster (bench/README.md).
+    QImage image = TransparentImage(size * ratio);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    painter.setCompositionMode(BVQtCompat::kOntoClear);
+    painter.fillPath(geometry.Ring(), gradient);
+    painter.end();
     image.setDevicePixelRatio(ratio);
     return image;
 }
@@ -324,71 +224,58 @@ void RenderTriangleInto(
         return;
     }
     const WheelGeometry geometry(size, markerSize, ratio, margins);
-    const QSize inner = geometry.Inner();
-    if (!inner.isValid() || inner.isEmpty()) {
+    const QRect inner = geometry.Inner();
+    if (inner.isEmpty()) {
         buffers = TriangleBuffers();
         return;
     }
 
-    const QVector<QPointF> v = geometry.InnerTriangle(hue);
+    // The pictures are painted relative to the inner square.
+    const QVector<QPointF> v = geometry.Triangle(hue, QPoint(0, 0));
+    const QPoint offset = inner.topLeft();
     const QColor pure = QColor::fromHsl(hue % 360, 255, 128, 255);
-    // The triangle's corner in the image.
-    const QPoint offset(
-        geometry.wheel.left() + geometry.ringWidth, geometry.wheel.top() + geometry.ringWidth);
     // The layers count only around the triangle: beyond it they would be
     // clear, and drawing clear pixels changes nothing.
-    const QRect shape
-        = TrianglePath(v).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), inner);
+    const QRect shape = WheelGeometry::TriangleBounds(v) & QRect(QPoint(0, 0), inner.size());
 
     uchar* const imageBits = Prepared(buffers.image, size * ratio);
-    uchar* const blackBits = Prepared(buffers.black, inner);
-    uchar* const whiteBits = Prepared(buffers.white, inner);
+    uchar* const blackBits = Prepared(buffers.black, inner.size());
+    uchar* const whiteBits = Prepared(buffers.white, inner.size());
     const qsizetype imageLine = buffers.image.bytesPerLine();
     const qsizetype layerLine = buffers.black.bytesPerLine();
     const int width = buffers.image.width();
     const int height = buffers.image.height();
-    // First the three pictures, one thread each. Painted in bands, every band
-    // rasterizes the outline above it again; measured, that cost more than
-    // the bands saved, also with only one picture split in two.
+    // The image with the hue's corner, then the black and the white corner's layers.
     const auto paintPicture = [&](int picture) {
         // A path of its own: Qt caches things in a path it paints, unguarded.
         const QPainterPath path = TrianglePath(v);
-        if (picture != 0) {
-            if (shape.isEmpty())
-                return; // a painter on an empty image warns
+        if (picture == 0) {
+            QImage image = View(imageBits, imageLine, 0, 0, width, height);
+            PaintCorner(image, offset, path, v[0], v[1], v[2], pure);
+        } else if (!shape.isEmpty()) { // a painter on an empty image warns
             QImage layer = View(picture == 1 ? blackBits : whiteBits, layerLine, shape.left(), shape.top(),
                 shape.width(), shape.bottom() + 1);
             if (picture == 1)
-                PaintCornerLayer(layer, shape.topLeft(), path, v[2], v[0], v[1], Qt::black);
+                PaintCorner(layer, -shape.topLeft(), path, v[2], v[0], v[1], Qt::black);
             else
-                PaintCornerLayer(layer, shape.topLeft(), path, v[1], v[0], v[2], Qt::white);
-            return;
+                PaintCorner(layer, -shape.topLeft(), path, v[1], v[0], v[2], Qt::white);
         }
-        QImage image = View(imageBits, imageLine, 0, 0, width, height);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(offset);
-        painter.setCompositionMode(kOntoClear);
-        painter.fillPath(path, Ramp(v[0], v[1], pure));
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillPath(path, Ramp(v[0], v[2], pure));
     };
-    PaintParts(3, paintPicture);
-    // Then the layers over the image, in bands: drawing an image is a plain
-    // blend, with no outline to rasterize.
-    const int rows = shape.height();
-    const int bands = rows > 0 ? BandCount(rows) : 0;
-    PaintParts(bands, [&](int index) {
-        const Band band(rows, index, bands);
-        const int top = shape.top() + band.top;
-        const int bottom = shape.top() + band.bottom;
-        QImage image = View(imageBits, imageLine, 0, offset.y() + top, width, offset.y() + bottom);
+    // The pictures are independent, and sharing them out is what lets a drag
+    // on two cores deliver more images (bench/README.md).
+    BVRenderParts::Share(3, paintPicture);
+    // Then the layers over the image, on this thread: a plain blend, a few
+    // percent of the render, that measured no faster in bands.
+    if (!shape.isEmpty()) {
+        QImage image = View(imageBits, imageLine, 0, 0, width, height);
         QPainter painter(&image);
-        const QPoint origin(offset.x() + shape.left(), 0);
-        painter.drawImage(origin, View(blackBits, layerLine, shape.left(), top, shape.width(), bottom));
-        painter.drawImage(origin, View(whiteBits, layerLine, shape.left(), top, shape.width(), bottom));
-    });
+        const QPoint origin = offset + shape.topLeft();
+        const int bottom = shape.bottom() + 1;
+        painter.drawImage(
+            origin, View(blackBits, layerLine, shape.left(), shape.top(), shape.width(), bottom));
+        painter.drawImage(
+            origin, View(whiteBits, layerLine, shape.left(), shape.top(), shape.width(), bottom));
+    }
     buffers.image.setDevicePixelRatio(ratio);
 }
 

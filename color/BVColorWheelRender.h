@@ -16,27 +16,36 @@
 #include <QSize>
 #include <QVector>
 
-class BVColorWheel;
-
 /// The square that holds the ring: the largest square inside the margins,
 /// centred there, and never left of the left margin nor above the top margin.
 /// Scale is 1 for widget coordinates, the device pixel ratio for device pixels.
 QRect WheelRect(const QSize& size, int scale, const QMargins& margins);
 
-/// Where the ring and the triangle lie for one size, marker size, scale and
-/// margins. Painting, picking and the renders all read it, so they cannot
-/// disagree; it is a plain value, safe to copy into a pool job.
+/// Where the ring, the hue marker and the triangle lie for one size, marker
+/// size, scale and margins. Painting, picking, marker placement and the renders
+/// all ask it, so they cannot disagree; a plain value, safe to copy into a pool job.
 struct WheelGeometry {
     WheelGeometry(const QSize& size, int markerSize, int scale, const QMargins& margins);
 
     /// The ring's outline relative to the wheel square's top-left.
     QPainterPath Ring() const;
-    /// The square inside the ring, which holds the triangle, at this scale.
-    QSize Inner() const { return QSize(wheel.width() - 2 * ringWidth, wheel.height() - 2 * ringWidth); }
-    /// The corners (hue, white, black) for `hue`, in the coordinates `wheel` is in.
-    QVector<QPointF> Triangle(int hue) const;
-    /// The same corners relative to the inner square's top-left.
-    QVector<QPointF> InnerTriangle(int hue) const;
+    /// The ring where it lies, for hit tests.
+    QPainterPath RingArea() const { return Ring().translated(wheel.topLeft()); }
+    /// A square well inside the ring's hole, where the ring image is clear; null when there is none.
+    QRect RingHole() const;
+    /// The hue marker's centre runs round the ellipse inscribed here: the middle of the ring.
+    QRect MarkerTrack() const;
+    /// The hue at `pos`: its angle around the wheel's centre, clockwise from 3 o'clock.
+    int HueAt(const QPoint& pos) const;
+    /// The square inside the ring, which holds the triangle.
+    QRect Inner() const { return wheel.adjusted(ringWidth, ringWidth, -ringWidth, -ringWidth); }
+    /// The corners (hue, white, black) for `hue`, where they lie.
+    QVector<QPointF> Triangle(int hue) const { return Triangle(hue, Inner().topLeft()); }
+    /// The same corners with the inner square's top-left at `origin`.
+    QVector<QPointF> Triangle(int hue, const QPoint& origin) const;
+    /// Where a triangle through `corners` can have pixels, antialiasing and
+    /// filtering at a fractional scale included.
+    static QRect TriangleBounds(const QVector<QPointF>& corners);
 
     QRect wheel;
     int ringWidth;
@@ -79,23 +88,3 @@ QPixmap MakeMarkerIcon(const QSize& size, int ratio);
 /// Lightness (x) and saturation (y), 0 to 255, of a point against the
 /// triangle (hue, white, black); (-1, -1) unless there are three vertices.
 QPoint PickColor(const QVector<QPointF>& vertices, const QPoint& pos);
-
-// Hooks for the project's own tests and benchmarks; not part of the library's API.
-namespace BVColorWheelTest {
-
-struct State {
-    QPixmap ring;
-    QPixmap triangle;
-    QVector<QPointF> vertices;
-    bool ringBusy = false;
-    bool ringPending = false;
-    bool triangleBusy = false;
-    bool trianglePending = false;
-    bool dragging = false;
-    // Renders this wheel has launched so far.
-    int ringRenders = 0;
-    int triangleRenders = 0;
-};
-State Inspect(const BVColorWheel& wheel);
-
-} // namespace BVColorWheelTest

@@ -6,6 +6,9 @@
 
 #include <QEnterEvent>
 #include <QPaintDevice>
+#include <QPainter>
+#include <QThread>
+#include <QThreadPool>
 #include <QtGlobal>
 
 #include <cmath>
@@ -37,6 +40,29 @@ inline int IntegerDevicePixelRatio(const QPaintDevice& device)
 inline int IntegerDevicePixelRatio(const QPaintDevice* device)
 {
     return IntegerDevicePixelRatio(*device);
+}
+
+// ---- The wheel's renders ----
+
+// How a first fill goes onto clear pixels. On Qt 5, Source leaves there the
+// very pixels SourceOver would, without reading what was there. Qt 6 rounds
+// some edge pixels of a Source fill a level apart, so it keeps SourceOver.
+constexpr QPainter::CompositionMode kOntoClear = QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    ? QPainter::CompositionMode_Source
+    : QPainter::CompositionMode_SourceOver;
+
+// Whether a paint job on this thread may share its parts out over `pool`.
+// Qt 6 splits a large fill over the global pool by itself, except on the
+// pool's own threads, and a split fill rounds a few pixels a level apart
+// from a whole one: so there only a pool thread shares parts out.
+inline bool MayShareParts(const QThreadPool& pool)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return pool.contains(QThread::currentThread());
+#else
+    Q_UNUSED(pool)
+    return true;
+#endif
 }
 
 } // namespace BVQtCompat

@@ -3,7 +3,7 @@
 // forms' own texts after a language switch.
 #include "BVColorControl.h"
 #include "BVColorWheel.h"
-#include "BVColorWheelRender.h"
+#include "BVColorWheelSeam.h"
 #include "BVColorWidget.h"
 #include "BVSpinBox.h"
 #include "BVSplitter.h"

@@ -4,6 +4,7 @@
 
 #include "BVColorWheel.h"
 #include "BVColorWheelRender.h"
+#include "BVColorWheelSeam.h"
 #include "BVQtCompat.h"
 #include "TestSupport.h"
 
