@@ -71,7 +71,7 @@ if [ "${BV_TEST_QT6:-0}" = 1 ]; then
     "$bv_root/scripts/abi_check.sh" "$qt6"
     echo "== The Qt 5 and Qt 6 builds installed side by side, a consumer of each"
     "$bv_root/tests/package/run.sh" "$qt6/package-both" "$bv_root" "$build" "$qt6"
-    echo "== The Debian packages of both builds installed side by side"
+    echo "== The Debian packages of both builds side by side"
     "$bv_root/scripts/deb_check.sh" "$qt6/deb-check" "$build" "$qt6"
     if [ "${BV_SKIP_TSAN:-0}" != 1 ]; then
         # Qt 6 builds its tasks differently (moves, a tuple of arguments).
