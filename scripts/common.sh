@@ -36,7 +36,7 @@ bv_build_names() {
     fi
 }
 
-bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev)
+bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qtbase5-private-dev)
 # Qt 6 build. The tools packages bring Designer's plugin interface and QUiLoader, whose
 # CMake package also wants the OpenGL module's development files.
-bv_qt6_packages=(qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev)
+bv_qt6_packages=(qt6-base-dev qt6-base-private-dev qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev)

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -133,25 +134,57 @@ QString DumpForm(const QWidget* root)
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QStringList FormChanges(const QWidget* root, const QString& name)
+{
+    QFile file(QStringLiteral(BV_TEST_FORMS_DIR "/") + name);
+    QStringList removed = file.open(QIODevice::ReadOnly | QIODevice::Text)
+        ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))
+        : QStringList();
+    QStringList added, owners, changes;
+    QString owner;
+    for (const QString& line : DumpForm(root).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().startsWith(QLatin1String("sheet ")))
+            owner = line.simplified().section(QLatin1Char(' '), 1, 1);
+        if (!removed.removeOne(line))
+            added << line, owners << owner;
+    }
+    // A changed line shows as its widget's name and the words that came and went; a style
+    // sheet, as a digest of it.
+    const auto words = [](const QString& line) { return line.simplified().split(QLatin1Char(' ')); };
+    for (int i = 0; i < added.size(); ++i) {
+        if (added[i].trimmed().startsWith(QLatin1String("sheet "))) {
+            const QByteArray digest = QCryptographicHash::hash(added[i].toUtf8(), QCryptographicHash::Md5);
+            changes << owners[i] + QStringLiteral(" sheet ") + QString::fromLatin1(digest.toHex().left(8));
+            continue;
+        }
+        QStringList now = words(added[i]), before;
+        for (int j = 0; before.isEmpty() && j < removed.size(); ++j)
+            if (words(removed[j]).value(1) == now.value(1))
+                before = words(removed.takeAt(j));
+        QStringList change { now.value(1) };
+        for (const QString& word : now)
+            if (!before.removeOne(word))
+                change << word;
+        for (const QString& word : before)
+            change << QLatin1Char('-') + word;
+        changes << change.join(QLatin1Char(' '));
+    }
+    return changes;
+}
+
 bool FormMatches(const QWidget* root, const QString& name)
 {
     const QString actual = DumpForm(root);
-    QFile file(QStringLiteral(BV_TEST_FORMS_DIR "/") + name);
-    if (qEnvironmentVariableIntValue("BV_UPDATE_FORMS") == 1)
+    if (qEnvironmentVariableIntValue("BV_UPDATE_FORMS") == 1) {
+        QFile file(QStringLiteral(BV_TEST_FORMS_DIR "/") + name);
         return file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(actual.toUtf8()) > 0;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    const QStringList want = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    const QStringList got = actual.split(QLatin1Char('\n'));
-    for (int i = 0; i < qMax(want.size(), got.size()); ++i) {
-        if (want.value(i) != got.value(i)) {
-            qWarning("%s line %d\n  expected: %s\n  actual:   %s", qPrintable(name), i + 1,
-                qPrintable(want.value(i)), qPrintable(got.value(i)));
-            QFile out(QDir::currentPath() + QLatin1Char('/') + name);
-            return out.open(QIODevice::WriteOnly | QIODevice::Text) && out.write(actual.toUtf8()) < 0;
-        }
     }
-    return true;
+    const QStringList changes = FormChanges(root, name);
+    if (changes.isEmpty())
+        return true;
+    qWarning("%s differs: %s", qPrintable(name), qPrintable(changes.join(QLatin1String("; "))));
+    QFile out(QDir::currentPath() + QLatin1Char('/') + name);
+    return out.open(QIODevice::WriteOnly | QIODevice::Text) && out.write(actual.toUtf8()) < 0;
 }
 
 } // namespace bvtest

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -12,6 +12,11 @@ namespace bvtest {
 // sheets). Nothing that depends on the style or the fonts is written, so the
 // text is the same on every machine.
 QString DumpForm(const QWidget* root);
+
+// What root's form changes against the form file `name`: per changed line, the widget's
+// name with the words that came and went ("-" before those that went); per style sheet
+// that came, the widget's name, "sheet" and a digest.
+QStringList FormChanges(const QWidget* root, const QString& name);
 
 // Compares DumpForm(root) with the file `name` under tests/forms/; on a
 // difference, names the first differing line and writes the whole dump beside

@@ -1,10 +1,15 @@
 #include "TestSupport.h"
 
+#include "BVColorWheel.h"
+#include "BVColorWheelRender.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -64,6 +69,53 @@ QStringList MessageCatcher::Messages() const
 {
     QMutexLocker lock(&g_mutex);
     return g_messages;
+}
+
+void Rows(std::initializer_list<std::pair<const char*, const char*>> rows)
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    for (const auto& [input, expected] : rows)
+        QTest::newRow(*input ? input : "nothing") << QString::fromUtf8(input) << QString::fromUtf8(expected);
+}
+
+QVector<int> Numbers(const QString& s)
+{
+    QVector<int> numbers;
+    auto it = QRegularExpression(QStringLiteral("-?\\d+")).globalMatch(s);
+    while (it.hasNext())
+        numbers << it.next().captured().toInt();
+    return numbers;
+}
+
+QColor ParseColor(const QString& s)
+{
+    if (s == QLatin1String("-"))
+        return QColor();
+    const QVector<int> n = Numbers(s);
+    if (s.startsWith(QLatin1String("hsl:")))
+        return QColor::fromHsl(n[0], n[1], n[2], n.value(3, 255));
+    return QColor(s.startsWith(QLatin1Char('#')) ? s : QLatin1Char('#') + s);
+}
+
+QString ColorName(const QColor& c)
+{
+    if (!c.isValid())
+        return QStringLiteral("-");
+    const char* model = c == c.toHsl() ? "/hsl" : c == c.toHsv() ? "/hsv" : c == c.toCmyk() ? "/cmyk" : "";
+    return c.name().mid(1) + QLatin1String(model);
+}
+
+QString IconColor(const QWidget* button)
+{
+    const QIcon icon = qobject_cast<const QAbstractButton*>(button)->icon();
+    return QColor(icon.pixmap(icon.availableSizes().value(0)).toImage().pixel(2, 2)).name().mid(1);
+}
+
+WheelInside Inside(const BVColorWheel& wheel)
+{
+    const BVColorWheelTest::State s = BVColorWheelTest::Inspect(wheel);
+    return { s.ring, s.triangle, s.vertices, s.ringRenders, s.triangleRenders, s.ringBusy || s.triangleBusy };
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button)
