@@ -42,7 +42,7 @@ private Q_SLOTS:
         // With every page hidden by a host nothing takes a color; the RGB page still answers.
         editor.Page(2)->hide();
         editor.SetColor(Qt::red);
-        QCOMPARE(editor.GetColor(), QColor(128, 128, 128));
+        QCOMPARE(editor.GetColor(), QColor(255, 128, 0));
     }
 
     // "modes color": SetMode(first), SetColor ("-": none), then SetMode along the others →

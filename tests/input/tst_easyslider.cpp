@@ -1,5 +1,6 @@
 #include "BVQtCompat.h"
 #include "EasySlider.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -43,49 +44,36 @@ class tst_EasySlider : public QObject {
     Host m_host { QStringLiteral("Fusion") };
 
 private Q_SLOTS:
-    void pointer_data();
+    // "slider|popup width minimum maximum x-pressed" → the value taken. The groove is 20 pixels
+    // shorter than the slider: 10 to 265, 256 pixels, a popup's 22 to 253.
+    void pointer_data()
+    {
+        bvtest::Rows({ { "slider 276 0 255 138", "128" }, // exact half rounds up
+            { "slider 276 0 255 264", "253" }, { "slider 276 0 255 265", "255" },
+            { "slider 276 -2147483648 2147483647 138", "0" }, { "popup 276 0 255 80", "64" },
+            { "popup 276 0 255 253", "255" },
+            { "popup 40 0 255 22", "0" } }); // narrowed past empty, the left edge is checked first
+    }
+
     void pointer();
 };
 
-void tst_EasySlider::pointer_data()
-{
-    QTest::addColumn<bool>("popup");
-    QTest::addColumn<int>("width"); // of the slider; the groove is 20 pixels shorter
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("x"); // pressed
-    QTest::addColumn<int>("expected");
-
-    // The groove spans 10 to 265, 256 pixels; a popup's, 22 to 253.
-    const int low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
-    QTest::newRow("exact half rounds up") << false << 276 << 0 << 255 << 138 << 128;
-    QTest::newRow("last interior pixel rounds down") << false << 276 << 0 << 255 << 264 << 253;
-    QTest::newRow("on the right edge") << false << 276 << 0 << 255 << 265 << 255;
-    QTest::newRow("full int range") << false << 276 << low << high << 138 << 0;
-    QTest::newRow("popup: quarter") << true << 276 << 0 << 255 << 80 << 64;
-    QTest::newRow("popup: on narrowed right edge") << true << 276 << 0 << 255 << 253 << 255;
-    // Narrowed past empty, the left edge lies right of the right one: left is checked first.
-    QTest::newRow("popup: narrower than the insets") << true << 40 << 0 << 255 << 22 << 0;
-}
-
 void tst_EasySlider::pointer()
 {
-    QFETCH(bool, popup);
-    QFETCH(int, width);
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    QFETCH(int, x);
-    QFETCH(int, expected);
-
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    const QVector<int> n = bvtest::Numbers(input);
+    const int width = n[0], minimum = n[1], maximum = n[2], x = n[3], value = expected.toInt();
     QWidget parent;
     EasySlider slider(&parent);
     slider.setStyle(&m_host);
     slider.resize(width, 30);
-    slider.setObjectName(popup ? QStringLiteral("PopupSlider") : QString());
+    slider.setObjectName(
+        input.startsWith(QLatin1String("popup")) ? QStringLiteral("PopupSlider") : QString());
     slider.setTickPosition(QSlider::TicksBothSides);
     slider.setRange(minimum, maximum);
     // Start away from the expected value so a press that does nothing fails.
-    slider.setValue(expected == minimum ? maximum : minimum);
+    slider.setValue(value == minimum ? maximum : minimum);
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
     QSignalSpy changed(&slider, &QAbstractSlider::valueChanged);
@@ -112,7 +100,7 @@ void tst_EasySlider::pointer()
     QCOMPARE(m_host.drawn, int(Active));
 
     send(QEvent::MouseButtonPress, x, true);
-    QCOMPARE(slider.value(), expected);
+    QCOMPARE(slider.value(), value);
     QCOMPARE(changed.count(), 1);
     QVERIFY(!slider.isSliderDown());
     // Leaving the control while dragging pins the value and keeps the handle pressed.
