@@ -26,13 +26,22 @@ QPointF Around(const QPointF& centre, double degrees, double radius)
     return centre + QPointF(std::cos(theta), std::sin(theta)) * radius;
 }
 
-// Hue distance to `hue`, lowest and highest channel, lightness, saturation and alpha.
-QString Probe(const QImage& image, const QPointF& at, int hue)
+// What a pixel looks like: "full" a hue at full saturation and lightness 128 (one channel 255,
+// the lowest at most 1) within 2 degrees of `hue`, "hue" one within 3 at saturation 240 or more,
+// white or black (both opaque), gray (no channel 7 off another), clear; else other.
+QString Looks(const QImage& image, const QPointF& at, int hue)
 {
     const QColor c = image.pixelColor(at.toPoint());
-    const int d = qAbs(c.hslHue() - hue) % 360;
-    return QString::asprintf("%d %d %d %d %d %d", qMin(d, 360 - d), qMin(c.red(), qMin(c.green(), c.blue())),
-        qMax(c.red(), qMax(c.green(), c.blue())), c.lightness(), c.hslSaturation(), c.alpha());
+    const int low = qMin(c.red(), qMin(c.green(), c.blue())), high = qMax(c.red(), qMax(c.green(), c.blue()));
+    const int d = qMin(qAbs(c.hslHue() - hue) % 360, 360 - qAbs(c.hslHue() - hue) % 360);
+    const bool opaque = c.alpha() >= 220;
+    return QLatin1String(c.alpha() == 0                             ? "clear"
+            : opaque && c.lightness() >= 240                        ? "white"
+            : opaque && c.lightness() <= 15                         ? "black"
+            : high - low <= 6                                       ? "gray"
+            : d <= 2 && high == 255 && low <= 1 && c.alpha() == 255 ? "full"
+            : opaque && d <= 3 && c.hslSaturation() >= 240          ? "hue"
+                                                                    : "other");
 }
 
 bool Settled(const BVColorWheel& wheel)
@@ -100,41 +109,32 @@ private Q_SLOTS:
         if (triangle.isNull() || square.width() < 200)
             return;
 
-        // Ring: full hues (one channel 255, the lowest at most 1) clockwise from red at 3 o'clock,
-        // nothing inside it nor in the corner outside it.
-        const QPointF centre = QRectF(square).center();
-        for (const int degrees : { 0, 1, 359, 90, 180, 270 }) {
-            const QStringList p
-                = Probe(ring, Around(centre, degrees, square.width() / 2.0 - 11 * ratio), degrees)
-                      .split(QLatin1Char(' '));
-            QVERIFY2(p[0].toInt() <= 2 && p[1].toInt() <= 1 && p[2] == QLatin1String("255")
-                    && p[5] == QLatin1String("255"),
-                qPrintable(p.join(QLatin1Char(' ')) + QStringLiteral(" at %1").arg(degrees)));
-        }
-        QCOMPARE(ring.pixelColor(centre.toPoint()).alpha(), 0);
-        QCOMPARE(ring.pixelColor(square.topLeft()).alpha(), 0);
-
-        // Triangle: pure hue, white and black corners clockwise from the hue; clear beyond the
+        // Ring: hues clockwise from red at 3 o'clock, nothing inside nor in the corner outside it.
+        // Triangle: pure hue, white and black corners clockwise from the hue, clear beyond the
         // edge opposite the hue; near the gray axis its two ramps multiply the hue out.
+        const QPointF centre = QRectF(square).center();
+        QString looks;
+        for (const int degrees : { 0, 1, 359, 90, 180, 270 })
+            looks += Looks(ring, Around(centre, degrees, square.width() / 2.0 - 11 * ratio), degrees)
+                + QLatin1Char(' ');
+        looks += Looks(ring, centre, 0) + QLatin1Char(' ') + Looks(ring, square.topLeft(), 0);
+        QCOMPARE(looks, QStringLiteral("full full full full full full clear clear"));
         const double a = square.width() / 2.0 - 22 * ratio;
         for (const int hue : { 0, 90, 200, 359, 360 }) { // 360 is red again
             RenderTriangleInto(buffers, size, 22, hue, ratio, margins);
-            const QImage& image = buffers.image;
-            QCOMPARE(image, RenderTriangleImage(size, 22, hue, ratio, margins));
-            const QVector<int> pure = bvtest::Numbers(Probe(image, Around(centre, hue, a * 0.92), hue));
-            const QVector<int> white = bvtest::Numbers(Probe(image, Around(centre, hue + 120, a * 0.92), 0));
-            const QVector<int> black = bvtest::Numbers(Probe(image, Around(centre, hue + 240, a * 0.92), 0));
-            QVERIFY2(pure[0] <= 3 && pure[4] >= 240 && white[3] >= 240 && black[3] <= 15
-                    && qMin(pure[5], qMin(white[5], black[5])) >= 220,
-                qPrintable(QString::number(hue)));
-            QCOMPARE(image.pixelColor(Around(centre, hue + 180, a * 0.8).toPoint()).alpha(), 0);
+            QCOMPARE(buffers.image, RenderTriangleImage(size, 22, hue, ratio, margins));
+            looks = QString::number(hue);
             const QPointF toWhite = Around(centre, hue + 120, a), toBlack = Around(centre, hue + 240, a);
-            for (const double along : { 0.15, 0.85 }) {
-                const QPointF onAxis = toWhite + (toBlack - toWhite) * along;
-                const QVector<int> gray
-                    = bvtest::Numbers(Probe(image, onAxis + (centre - onAxis) * (6.0 * ratio / a), 0));
-                QVERIFY2(gray[2] - gray[1] <= 6, qPrintable(QStringLiteral("%1 gray axis").arg(hue)));
-            }
+            const auto axis = [&](double along) {
+                const QPointF on = toWhite + (toBlack - toWhite) * along;
+                return on + (centre - on) * (6.0 * ratio / a);
+            };
+            for (const QPointF& at : { Around(centre, hue, a * 0.92), Around(centre, hue + 120, a * 0.92),
+                     Around(centre, hue + 240, a * 0.92), Around(centre, hue + 180, a * 0.8), axis(0.15),
+                     axis(0.85) })
+                looks += QLatin1Char(' ') + Looks(buffers.image, at, hue);
+            QCOMPARE(
+                looks, QString(QString::number(hue) + QStringLiteral(" hue white black clear gray gray")));
         }
     }
 
@@ -190,17 +190,15 @@ private Q_SLOTS:
     // its white corner by the offset. Each step → "signals:hue".
     void mouse_data()
     {
-        bvtest::Rows(
-            { // Same integer hue: silent; outside the wheel the drag still follows; the centre reads as 0.
-                { "p90 m90+5 m135 m180+40 mC rC", "1:90 1:90 2:135 3:180 4:0 4:0" },
-                { "p0+10.6 m90 r90", "0:0 0:0 0:0" }, // the ring just beside the hue marker
-                { "P90 M180 R180", "0:0 0:0 0:0" },
-                { "pE m45 r45 p90", "0:0 1:45 1:45 2:90" }, // after a release the next press starts anew
-                { "p90 P90 R90 m180 r180",
-                    "1:90 1:90 1:90 1:90 1:90" }, // another button's release ends it
-                                                  // In the triangle a press picks at once; moving on while
-                                                  // the pick stays the same is silent.
-                { "pK mT rT", "0:0 1:0 1:0" }, { "pT mW+10 mW+30 rW+30", "1:0 2:0 2:0 2:0" } });
+        // Same integer hue: silent; outside the wheel the drag still follows; the centre reads as 0;
+        // beside the hue marker the ring turns; after a release the next press starts anew; another
+        // button's release ends a drag. In the triangle a press picks at once; moving on while the
+        // pick stays the same is silent.
+        bvtest::Rows({ { "p90 m90+5 m135 m180+40 mC rC", "1:90 1:90 2:135 3:180 4:0 4:0" },
+            { "p0+10.6 m90 r90", "0:0 0:0 0:0" }, { "P90 M180 R180", "0:0 0:0 0:0" },
+            { "pE m45 r45 p90", "0:0 1:45 1:45 2:90" },
+            { "p90 P90 R90 m180 r180", "1:90 1:90 1:90 1:90 1:90" }, { "pK mT rT", "0:0 1:0 1:0" },
+            { "pT mW+10 mW+30 rW+30", "1:0 2:0 2:0 2:0" } });
     }
 
     // A pick takes the color PickColor finds there; a press moves the hue marker before it
