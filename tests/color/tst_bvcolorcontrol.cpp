@@ -16,7 +16,7 @@ private Q_SLOTS:
     void form()
     {
         BVColorControl control;
-        QVERIFY(bvtest::FormMatches(&control, QStringLiteral("colorcontrol.txt")));
+        QCOMPARE(bvtest::FormChanges(&control, QStringLiteral("colorcontrol.txt")), QString());
         QCOMPARE(control.baseSize(), QSize(36, 36));
         for (const QToolButton* button : control.findChildren<QToolButton*>())
             QCOMPARE(button->icon().isNull(), button->objectName() == QLatin1String("COLOR"));
