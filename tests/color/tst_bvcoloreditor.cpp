@@ -45,44 +45,6 @@ private Q_SLOTS:
         QCOMPARE(editor.GetColor(), QColor(255, 128, 0));
     }
 
-    // "modes color": SetMode(first), SetColor ("-": none), then SetMode along the others →
-    // each row of the shown page as mode:field text, and the color held.
-    void load_data()
-    {
-        bvtest::Rows({ { "0 -", "0:0 0:0 0:0 000000" }, { "0 28ff8000", "0:255 0:128 0:0 ff8000" },
-            { "02 1f80ff", "2:1 2:8 2:f 1188ff" }, { "20 1f80ff", "0:17 0:136 0:255 1188ff" },
-            { "1 808080", "1:0 1:0 1:128 808080/hsl" }, { "01 641b1b", "1:0 1:147 1:64 651b1b/hsl" },
-            // Through the integer HSL triple, which names another RGB color.
-            { "010 641b1b", "0:101 0:27 0:27 651b1b" } });
-    }
-
-    void load()
-    {
-        QFETCH(QString, input);
-        const QString modes = input.section(QLatin1Char(' '), 0, 0);
-        Editor editor;
-        QSignalSpy spy(&editor, &BVColorEditor::ColorChanged);
-        editor.SetMode(modes[0].digitValue());
-        if (input.section(QLatin1Char(' '), 1) != QLatin1String("-"))
-            editor.SetColor(bvtest::ParseColor(input.section(QLatin1Char(' '), 1)));
-        // Then the current mode again, which changes nothing, and -1 ('-') and 3, which are ignored.
-        for (const QChar mode : QString(modes.mid(1) + modes.back() + QLatin1String("-3")))
-            editor.SetMode(mode.digitValue());
-        QCOMPARE(spy.count(), 0);
-        // Then every slider moved in turn: only the shown page reports, once per move (counts so far).
-        QString rows, reports, held = bvtest::ColorName(editor.GetColor());
-        for (int i = 0; i < 9; ++i) {
-            SmartSpinBox* field = editor.Field(i / 3, i % 3);
-            QCOMPARE(editor.Slider(i / 3, i % 3)->value(), field->value());
-            if (!editor.Page(i / 3)->isHidden())
-                rows += QStringLiteral("%1:%2 ").arg(i / 3).arg(field->cleanText());
-            editor.Slider(i / 3, i % 3)->setValue(field->value() == 1 ? 2 : 1);
-            reports += QString::number(spy.count());
-        }
-        QTEST(QString(rows + held), "expected");
-        QCOMPARE(reports, QStringLiteral("000000123333333").mid(6 - 3 * modes.back().digitValue(), 9));
-    }
-
     // "mode row value": the row's slider moved there from #4080c0 (HSL 210 128 128 on page 1).
     void edit_data()
     {

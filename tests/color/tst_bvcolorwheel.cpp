@@ -138,19 +138,6 @@ private Q_SLOTS:
         }
     }
 
-    // Insets and pens are device pixels at any ratio: at ratio 2 a black ring
-    // at 2, a white ring at 4, hollow inside, centred.
-    void markerIcon()
-    {
-        const QImage icon = MakeMarkerIconImage(QSize(22, 22), 2);
-        QCOMPARE(qMakePair(icon.size(), icon.devicePixelRatio()), qMakePair(QSize(44, 44), 1.0));
-        QString rings;
-        for (const int y : { 2, 4, 7, 22 })
-            rings += icon.pixelColor(22, y).name(QColor::HexArgb).left(y < 7 ? 9 : 3) + QLatin1Char(' ');
-        QCOMPARE(rings, QStringLiteral("#ff000000 #ffffffff #00 #00 "));
-        QVERIFY(icon == icon.mirrored(true, false) && icon == icon.mirrored(false, true));
-    }
-
     // Hue 0 around (100, 100), radius 80: the gray axis is the vertical x = 60 from black
     // (y 30.7) to white (y 169.3), the hue corner at (180, 100). "x y" → "lightness saturation";
     // a leading word swaps the triangle.
@@ -253,44 +240,6 @@ private Q_SLOTS:
         const QVector<QPointF> turned = Inside(*wheel).vertices;
         const double toHue = QLineF((turned[0] + turned[1] + turned[2]) / 3, turned[0]).angle();
         QCOMPARE(qRound(toHue) % 360, (360 - wheel->GetColor().hslHue()) % 360);
-    }
-
-    // Colors set in turn on a new wheel ("-" invalid) → the HSL held, the signals, and the
-    // triangle renders (a new wheel has made one; only a new hue makes another).
-    void setColor_data()
-    {
-        bvtest::Rows({ { "", "0 0 0 | 0 sig 1 tri" }, // a new wheel holds black
-            { "#ff0000 #ff0000", "0 255 128 | 2 sig 1 tri" }, // the same color in RGB, twice
-            { "hsl:200,255,200 #646464", "0 0 100 | 2 sig 3 tri" }, // a gray's hue is 0
-            { "hsl:300,180,127 hsl:300,180,127", "300 180 127 | 1 sig 2 tri" },
-            { "hsl:300,180,127 hsl:300,180,127,10", "300 180 127 | 2 sig 2 tri" }, // alpha ignored
-            { "hsl:300,180,127 hsl:300,180,128", "300 180 128 | 2 sig 2 tri" }, // across the edge switch
-            { "hsl:300,180,127 -", "0 0 0 | 2 sig 3 tri" }, // invalid reads as black
-            { "#ff0000 hsl:1,255,128", "1 255 128 | 2 sig 2 tri" },
-            { "hsl:45,255,60 hsl:10,60,40 hsl:270,90,220", "270 90 220 | 3 sig 4 tri" } });
-    }
-
-    // Also: the color marker sits where a pick finds the color, give or take its centre's
-    // rounding (about one lightness step, up to three of saturation near the corners).
-    void setColor()
-    {
-        QFETCH(QString, input);
-        BVColorWheel wheel;
-        QSignalSpy spy(&wheel, &BVColorWheel::ColorChanged);
-        for (const QString& color : input.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QTRY_VERIFY(Settled(wheel));
-            wheel.SetColor(bvtest::ParseColor(color));
-            const QColor held = wheel.GetColor();
-            const QPoint picked = PickColor(
-                Inside(wheel).vertices, Marker(&wheel, "COLORCONTROL")->geometry().center() + QPoint(1, 1));
-            QVERIFY2(qAbs(picked.x() - held.lightness()) <= 2 && qAbs(picked.y() - held.hslSaturation()) <= 3,
-                qPrintable(color));
-        }
-        const QColor c = wheel.GetColor();
-        QVERIFY(c.spec() == QColor::Hsl && c.alpha() == 255);
-        QTEST(QString::asprintf("%d %d %d | %d sig %d tri", c.hslHue(), c.hslSaturation(), c.lightness(),
-                  int(spy.count()), Inside(wheel).triangleRenders),
-            "expected");
     }
 
     // Resizes coalesce into one follow-up render, as do hue changes; the images

@@ -111,33 +111,6 @@ private Q_SLOTS:
         QCOMPARE(view.presses, 0);
     }
 
-    // The strip follows its parent's resizes, which still reach the parent; one moved to another
-    // parent follows neither. In an empty parent, right of its origin is the far end.
-    void followsParent()
-    {
-        View view(50);
-        auto* first = new QWidget(&view);
-        BVSplitter vertical(Qt::Vertical, &view), horizontal(Qt::Horizontal, &view),
-            moved(Qt::Vertical, first);
-        moved.setParent(&view);
-        moved.setGeometry(1, 2, 3, 4);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const int resizes = view.resizes;
-        first->resize(500, 500);
-        view.resize(401, 61); // x.5 truncates
-        QCOMPARE(QList<QRect>({ vertical.geometry(), horizontal.geometry(), moved.geometry() }),
-            QList<QRect>({ QRect(184, 0, 32, 61), QRect(0, 14, 401, 32), QRect(1, 2, 3, 4) }));
-        QCOMPARE(view.resizes, resizes + 1);
-        QWidget empty;
-        empty.resize(0, 10);
-        BVSplitter inEmpty(Qt::Vertical, &empty);
-        for (const int x : { 1, 0 }) {
-            bvtest::SendMouse(&inEmpty, QEvent::MouseButtonRelease, inEmpty.mapFromParent(QPoint(x, 5)));
-            QCOMPARE(inEmpty.GetPosition(), double(x));
-        }
-    }
-
     // "V|H image-size" → the handle's place in a view 201 high (line at 100, the strip's centre
     // row 101); difference with white inverts, and where the line meets the handle's top row the
     // two cancel out.
