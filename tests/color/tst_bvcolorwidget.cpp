@@ -236,49 +236,47 @@ private Q_SLOTS:
         QCOMPARE(messages, QStringList());
     }
 
-    // Refused (the panel unchanged) unless the header matches; past it, what is missing reads as zero and
-    // the rest is taken as it is, but for a color model QColor does not know (an invalid color).
+    // A state made from a full one (every color record 03123456789abcdef01234): cut to N bytes,
+    // byte N flipped, or bytes from N set → "refused" (the panel unchanged), or "N M": saved as
+    // given but for M zero bytes from byte N. Refused unless the header matches; past it, what is
+    // missing reads as zero and the rest is taken as it is, but for a color model QColor does not
+    // know (an invalid color). A hue of 500° is kept; a color of each model (HSV with alpha,
+    // extended RGB, HSL, CMYK), as a Qt 5 build saves them, reads back the same on either toolkit.
     void restoreBytes_data()
     {
-        QTest::addColumn<QByteArray>("state");
-        QTest::addColumn<QByteArray>("saved"); // empty: refused
-        QByteArray full = State(1);
-        for (int at = 42; at < 152; at += 11)
-            full.replace(at, 11, QByteArray::fromHex("03123456789abcdef01234"));
-        QByteArray flipped = full, unknownModel = full, damagedHue = full;
-        flipped[37] = char(flipped[37] ^ 0x01);
-        unknownModel[53] = '\x07';
-        damagedHue.replace(42, 11, QByteArray::fromHex("04ffffc350ffff80800000")); // HSL, hue 500°
-        const auto zeros = [](int n) { return QByteArray(n, '\0'); };
-        QTest::newRow("empty") << QByteArray() << QByteArray();
-        QTest::newRow("header cut") << full.left(37) << QByteArray();
-        QTest::newRow("header changed") << flipped << QByteArray();
-        QTest::newRow("header only") << full.left(38) << full.left(38) + zeros(114);
-        QTest::newRow("space cut") << full.left(41) << full.left(38) + zeros(114);
-        QTest::newRow("in a channel") << full.left(50) << full.left(49) + zeros(103);
-        QTest::newRow("all") << full << full;
-        QTest::newRow("unknown space") << State(3) << State(3);
-        QTest::newRow("unknown model") << unknownModel << full.left(53) + zeros(1) + full.mid(54);
-        QTest::newRow("damaged hue") << damagedHue << damagedHue;
-        // As a Qt 5 build saves a color of each model (HSV with alpha, extended RGB, HSL, CMYK): read on
-        // either toolkit and saved back, the bytes stay the same.
-        const QByteArray mixed = full.left(42)
-            + QByteArray::fromHex("0246464e20646432320000053c003400380039ff0000"
-                                  "04ffff753014140a0a000003ffff0101020203030404")
-            + full.mid(86);
-        QTest::newRow("every model") << mixed << mixed;
+        bvtest::Rows({ { "cut 0", "refused" }, { "cut 37", "refused" }, { "flip 37", "refused" },
+            { "cut 38", "38 114" }, { "cut 41", "38 114" }, { "cut 50", "49 103" }, { "cut 152", "0 0" },
+            { "space 3", "0 0" }, { "set 53 07", "53 1" }, { "set 42 04ffffc350ffff80800000", "0 0" },
+            { "set 42 "
+              "0246464e20646432320000053c003400380039ff000004ffff753014140a0a000003ffff0101020203030404",
+                "0 0" } });
     }
 
     void restoreBytes()
     {
-        QFETCH(QByteArray, state);
-        QFETCH(QByteArray, saved);
+        QFETCH(QString, input);
+        const QStringList how = input.split(QLatin1Char(' '));
+        const int at = how[1].toInt();
+        QByteArray state = State(how[0] == QLatin1String("space") ? 3 : 1);
+        for (int record = 42; record < 152; record += 11)
+            state.replace(record, 11, QByteArray::fromHex("03123456789abcdef01234"));
+        if (how[0] == QLatin1String("cut"))
+            state.truncate(at);
+        else if (how[0] == QLatin1String("flip"))
+            state[at] = char(state[at] ^ 0x01);
+        else if (how[0] == QLatin1String("set"))
+            state.replace(at, how[2].size() / 2, QByteArray::fromHex(how[2].toLatin1()));
         const bvtest::MessageCatcher catcher;
         Panel panel;
         panel.SetForeground(Qt::red);
         const QByteArray before = panel.Save();
-        QCOMPARE(panel.Restore(state), !saved.isEmpty());
-        QCOMPARE(panel.Save(), saved.isEmpty() ? before : saved);
+        QFETCH(QString, expected);
+        const QVector<int> zeros = bvtest::Numbers(expected);
+        QCOMPARE(panel.Restore(state), !zeros.isEmpty());
+        QCOMPARE(panel.Save(),
+            zeros.isEmpty()
+                ? before
+                : state.left(zeros[0]) + QByteArray(zeros[1], '\0') + state.mid(zeros[0] + zeros[1]));
         QCOMPARE(panel.log, QStringList { QStringLiteral("Fff0000") });
         // Working on with a restored color logs nothing: the wheel keeps a hue it can build.
         panel.SetBackground(Qt::blue);
