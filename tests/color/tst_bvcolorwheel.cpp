@@ -1,5 +1,4 @@
-// Route QTest's mouse events through the window system, so moves carry the
-// held buttons and the pressed widget keeps the grab, as with a real mouse.
+// Mouse events through the window system: moves carry the held buttons, the pressed widget keeps the grab.
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "BVColorWheel.h"
@@ -26,9 +25,8 @@ QPointF Around(const QPointF& centre, double degrees, double radius)
     return centre + QPointF(std::cos(theta), std::sin(theta)) * radius;
 }
 
-// What a pixel looks like: "full" a hue at full saturation and lightness 128 (one channel 255,
-// the lowest at most 1) within 2 degrees of `hue`, "hue" one within 3 at saturation 240 or more,
-// white or black (both opaque), gray (no channel 7 off another), clear; else other.
+// A pixel: "full" (one channel 255, the lowest at most 1, within 2 degrees of `hue`), "hue" (within 3,
+// saturation 240 or more), opaque white or black, gray (no channel 7 off another), clear, or other.
 QString Looks(const QImage& image, const QPointF& at, int hue)
 {
     const QColor c = image.pixelColor(at.toPoint());
@@ -85,9 +83,8 @@ private Q_SLOTS:
             { "240 200 1 0 0 0 0", "19 0 200 200 RT" }, { "240 200 2 30 5 0 20", "94 10 350 350 RT" } });
     }
 
-    // Then the images at size × ratio device pixels tagged with the ratio, and
-    // their colors. Buffers left by rows before, of any size, ratio or hue,
-    // give the pixels of fresh ones.
+    // The images are size × ratio device pixels tagged with the ratio; buffers left by rows before, of
+    // any size, ratio or hue, give the pixels of fresh ones.
     void geometry()
     {
         QFETCH(QString, input);
@@ -156,15 +153,13 @@ private Q_SLOTS:
         QFETCH(QString, input);
         const double h = 80 * std::sin(2 * M_PI / 3);
         QVector<QPointF> v { QPointF(180, 100), QPointF(60, 100 + h), QPointF(60, 100 - h) };
-        const QString shape = input.section(QLatin1Char(' '), 0, 0);
-        if (shape == QLatin1String("two"))
-            v.removeLast();
-        else if (shape == QLatin1String("four"))
-            v << QPointF(1, 1);
-        else if (shape == QLatin1String("degenerate"))
-            v.fill(QPointF(0, 0));
-        else if (shape == QLatin1String("flat"))
+        if (input.startsWith(QLatin1String("flat")))
             v = { QPointF(50, 50), QPointF(50, 100), QPointF(50, 0) };
+        v.resize(input.startsWith(QLatin1String("two"))   ? 2
+                : input.startsWith(QLatin1String("four")) ? 4
+                                                          : 3);
+        if (input.startsWith(QLatin1String("degenerate")))
+            v.fill(QPointF(0, 0));
         const QVector<int> at = bvtest::Numbers(input);
         const QPoint picked = PickColor(v, QPoint(at[0], at[1]));
         QTEST(QString::asprintf("%d %d", picked.x(), picked.y()), "expected");

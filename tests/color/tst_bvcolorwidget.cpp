@@ -107,10 +107,12 @@ private Q_SLOTS:
         QCOMPARE(panel.Save(), State());
         QCOMPARE(panel.Shows(), QStringLiteral("0 000000: 000000 000000/ffffff -"));
         QCOMPARE(panel.Swatches(), QStringLiteral("000000 ").repeated(8).trimmed());
-        bvtest::InstallEmptyTheme(); // a host without the picker image: no icon, and nothing logged
+        bvtest::InstallTheme(
+            bvtest::Theme::Empty); // a host without the picker image: no icon, and nothing logged
         const bvtest::MessageCatcher catcher;
         delete new BVColorWidget;
-        bvtest::InstallOneSizeTheme(); // the picker scaled to the screen, 16 pixels wide at any ratio
+        bvtest::InstallTheme(
+            bvtest::Theme::OneSize); // the picker scaled to the screen, 16 pixels wide at any ratio
         const QPixmap picker = Panel().Child<QLabel>("m_pPickerIcon")->property("pixmap").value<QPixmap>();
         QCOMPARE(picker.size() / picker.devicePixelRatio(), QSize(16, 16));
         bvtest::InstallTheme();

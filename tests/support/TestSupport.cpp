@@ -32,25 +32,17 @@ void CatchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
-void InstallTheme()
+void InstallTheme(Theme theme)
 {
-    QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_TEST_THEME_DIR) });
-}
-
-void InstallEmptyTheme()
-{
-    QDir::setSearchPaths(QStringLiteral("theme"), { QDir::tempPath() + QStringLiteral("/bv-no-such-theme") });
-}
-
-void InstallOneSizeTheme()
-{
-    static const QTemporaryDir copy;
-    const QDir theme(QStringLiteral(BV_TEST_THEME_DIR));
-    for (const QString& name : theme.entryList({ QStringLiteral("*.png") })) {
-        if (!name.contains(QLatin1String("@2x")))
-            QFile::copy(theme.filePath(name), copy.filePath(name));
-    }
-    QDir::setSearchPaths(QStringLiteral("theme"), { copy.path() });
+    static const QTemporaryDir oneSize;
+    const QDir dir(QStringLiteral(BV_TEST_THEME_DIR));
+    for (const QString& name : dir.entryList({ QStringLiteral("*.png") }))
+        if (theme == Theme::OneSize && !name.contains(QLatin1String("@2x")))
+            QFile::copy(dir.filePath(name), oneSize.filePath(name));
+    QDir::setSearchPaths(QStringLiteral("theme"),
+        { theme == Theme::Own             ? dir.path()
+                : theme == Theme::OneSize ? oneSize.path()
+                                          : oneSize.filePath(QStringLiteral("none")) });
 }
 
 MessageCatcher::MessageCatcher()

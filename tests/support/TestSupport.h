@@ -16,11 +16,10 @@ class QWidget;
 
 namespace bvtest {
 
-// Points the "theme:" search path at the project's theme (a host's), at an
-// empty folder, or at a copy without its @2x images (one size for every ratio).
-void InstallTheme();
-void InstallEmptyTheme();
-void InstallOneSizeTheme();
+// Points the "theme:" search path at the project's theme (as a host's), at an empty folder, or at a
+// copy without its @2x images (one size for every ratio).
+enum class Theme { Own, Empty, OneSize };
+void InstallTheme(Theme theme = Theme::Own);
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
