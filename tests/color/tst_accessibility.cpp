@@ -6,11 +6,9 @@
 #include "BVColorWidget.h"
 #include "BVSpinBox.h"
 #include "BVSplitter.h"
-#include "FormDump.h"
 #include "TestSupport.h"
 
 #include <QAccessibleValueInterface>
-#include <QComboBox>
 #include <QTranslator>
 #include <QtTest>
 #include <qpa/qplatformaccessibility.h>
@@ -91,7 +89,6 @@ private Q_SLOTS:
     }
 
     void reads();
-    void language();
 };
 
 void tst_Accessibility::reads()
@@ -134,32 +131,6 @@ void tst_Accessibility::reads()
                           g_lastChange.toString() })
               .join(QLatin1Char('|')),
         "expected");
-}
-
-// Every text of a panel follows a switch to German and back, which is no edit: the web entry keeps
-// its digits.
-void tst_Accessibility::language()
-{
-    BVColorWidget panel;
-    panel.findChild<QComboBox*>()->setCurrentIndex(2);
-    panel.SetForeground(QColor(0x77, 0x77, 0x77)); // a gray: its HSL is exact on Qt 5 and Qt 6 alike
-    QSignalSpy changes(&panel, &BVColorWidget::ForegroundChanged);
-    QTRY_VERIFY(!bvtest::Inside(*panel.findChild<BVColorWheel*>()).busy);
-    const QString english = bvtest::FormChanges(&panel, QStringLiteral("colorwidget.txt"));
-    QTranslator german;
-    QVERIFY(german.load(QStringLiteral(BV_GERMAN_QM)));
-    QVERIFY(QCoreApplication::installTranslator(&german));
-    QCoreApplication::processEvents();
-    QStringList inGerman
-        = bvtest::FormChanges(&panel, QStringLiteral("colorwidget.txt")).split(QLatin1String("; "));
-    QVERIFY(QCoreApplication::removeTranslator(&german));
-    QCoreApplication::processEvents();
-    QCOMPARE(bvtest::FormChanges(&panel, QStringLiteral("colorwidget.txt")), english);
-    QCOMPARE(changes.count(), 0);
-    // Ten lines change: the title, the control's, the three buttons', the three pages', the label's.
-    for (const QString& line : english.split(QLatin1String("; ")))
-        inGerman.removeOne(line);
-    QCOMPARE(inGerman.size(), 10);
 }
 
 QTEST_MAIN(tst_Accessibility)

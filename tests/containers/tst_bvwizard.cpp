@@ -61,21 +61,6 @@ private Q_SLOTS:
         QVERIFY(header->isHidden());
         QCOMPARE(messages.Messages(), QStringList());
     }
-
-    // What the wizard laid out goes with it, a header it let go too; a page it never showed is the host's.
-    void ownership()
-    {
-        QWidget host;
-        QPointer<QWidget> shown = new QLabel(&host), never = new QLabel(&host), header = new QLabel;
-        auto* wizard = new BVWizard;
-        wizard->AddPage(shown);
-        wizard->AddPage(never);
-        wizard->SetHeader(header);
-        wizard->SetHeader(nullptr);
-        delete wizard;
-        QVERIFY(!shown && !header);
-        QCOMPARE(never->parentWidget(), &host);
-    }
 };
 
 QTEST_MAIN(tst_BVWizard)
