@@ -1,6 +1,4 @@
-// What a screen reader reads from the controls: role, name, value, checked
-// state and value-change events, after a step a user or a host takes; and the
-// forms' own texts after a language switch.
+// What a screen reader reads from the controls after a step a user or a host takes.
 #include "BVColorControl.h"
 #include "BVColorWheel.h"
 #include "BVColorWidget.h"
@@ -8,9 +6,6 @@
 #include "BVSplitter.h"
 #include "TestSupport.h"
 
-#include <QAccessibleValueInterface>
-#include <QTranslator>
-#include <QtTest>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
@@ -20,18 +15,20 @@ namespace {
 
 QVariant g_lastChange;
 
-// The first widget under root (root included) a screen reader finds by "name[/role]".
-QAccessibleInterface* Find(QWidget* root, const QString& nameAndRole)
+const char* RoleName(QAccessibleInterface* face)
 {
-    const QString name = nameAndRole.section(QLatin1Char('/'), 0, 0),
-                  role = nameAndRole.section(QLatin1Char('/'), 1);
+    return QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role());
+}
+
+// The first widget under root (root included) a screen reader finds by "name" or "name/role".
+QAccessibleInterface* Find(QWidget* root, const QString& name)
+{
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
     for (QWidget* widget : widgets) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-        if (face->text(QAccessible::Name) == name
-            && (role.isEmpty()
-                || role == QLatin1String(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()))))
+        const QString text = face->text(QAccessible::Name);
+        if (name == text || name == text + QLatin1Char('/') + QLatin1String(RoleName(face)))
             return face;
     }
     return nullptr;
@@ -45,8 +42,7 @@ class tst_Accessibility : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        // Events are delivered only while the platform's accessibility is on, which offscreen
-        // nothing switches on.
+        // Events are delivered only while the platform's accessibility is on; offscreen nothing does it.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         // A host may build a wheel before any other control: it brings its interface itself.
         BVColorWheel first;
@@ -121,7 +117,7 @@ void tst_Accessibility::reads()
     QVERIFY(face);
     const QAccessibleValueInterface* v = face->valueInterface();
     const QAccessible::State state = face->state();
-    QTEST(QStringList({ QLatin1String(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role())),
+    QTEST(QStringList({ QLatin1String(RoleName(face)),
                           v ? QStringLiteral("%1 of %2-%3")
                                   .arg(v->currentValue().toString(), v->minimumValue().toString(),
                                       v->maximumValue().toString())

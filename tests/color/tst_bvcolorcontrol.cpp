@@ -1,9 +1,5 @@
 #include "BVColorControl.h"
-#include "FormDump.h"
 #include "TestSupport.h"
-
-#include <QToolButton>
-#include <QtTest>
 
 class tst_BVColorControl : public QObject {
     Q_OBJECT

@@ -1,11 +1,7 @@
 #include "BVColorEditor.h"
 #include "EasySlider.h"
-#include "FormDump.h"
 #include "SmartSpinBox.h"
 #include "TestSupport.h"
-
-#include <QSignalSpy>
-#include <QtTest>
 
 // Pages and their rows come in creation order, which the form file pins.
 struct Editor : BVColorEditor {

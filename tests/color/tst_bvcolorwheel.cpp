@@ -6,11 +6,6 @@
 #include "BVQtCompat.h"
 #include "TestSupport.h"
 
-#include <QPainter>
-#include <QSignalSpy>
-#include <QToolButton>
-#include <QtTest>
-
 #include <cmath>
 #include <memory>
 
@@ -246,6 +241,7 @@ private Q_SLOTS:
         QWidget host;
         host.resize(400, 300);
         auto* wheel = new BVColorWheel(&host);
+        QCOMPARE(Inside(*wheel).ringRenders + Inside(*wheel).triangleRenders, 2); // a new wheel starts both
         wheel->setGeometry(100, 50, 200, 200);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));

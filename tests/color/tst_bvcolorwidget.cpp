@@ -1,4 +1,3 @@
-#include "FormDump.h"
 #include "TestSupport.h"
 
 #include <BVColorControl.h>
@@ -6,14 +5,6 @@
 #include <BVColorWheel.h>
 #include <BVColorWheelRender.h>
 #include <BVColorWidget.h>
-
-#include <QComboBox>
-#include <QGridLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QToolButton>
-#include <QVBoxLayout>
-#include <QtTest>
 
 #include <functional>
 #include <map>

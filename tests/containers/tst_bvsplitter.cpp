@@ -5,8 +5,6 @@
 #include "BVSplitter.h"
 #include "TestSupport.h"
 
-#include <QtTest>
-
 #include <cmath>
 
 namespace {

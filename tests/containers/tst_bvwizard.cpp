@@ -1,10 +1,6 @@
 #include "BVWizard.h"
 #include "TestSupport.h"
 
-#include <QLabel>
-#include <QPointer>
-#include <QtTest>
-
 class tst_BVWizard : public QObject {
     Q_OBJECT
 

@@ -4,15 +4,6 @@
 
 #include "SmartSpinBox.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
-#include <QSignalSpy>
-#include <QTest>
-
 class tst_BVSpinBox : public QObject {
     Q_OBJECT
 

@@ -1,13 +1,6 @@
 #include "EasySlider.h"
 #include "TestSupport.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QProxyStyle>
-#include <QSignalSpy>
-#include <QStyleOption>
-
-#include <QTest>
 #include <tuple>
 
 namespace {

@@ -1,15 +1,4 @@
-#include "FormDump.h"
-
-#include <QAbstractButton>
-#include <QAbstractSlider>
-#include <QComboBox>
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QGridLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSpinBox>
+#include "TestSupport.h"
 
 namespace bvtest {
 

@@ -3,17 +3,6 @@
 #include "BVColorWheel.h"
 #include "BVColorWheelRender.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QMouseEvent>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWidget>
-
 namespace bvtest {
 
 namespace {

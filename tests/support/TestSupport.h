@@ -1,23 +1,13 @@
 #pragma once
 
-#include <QColor>
-#include <QEvent>
-#include <QPixmap>
-#include <QPoint>
-#include <QString>
-#include <QStringList>
-#include <QVector>
-
-#include <initializer_list>
-#include <utility>
+#include <QtTest>
+#include <QtWidgets>
 
 class BVColorWheel;
-class QWidget;
 
 namespace bvtest {
 
-// Points the "theme:" search path at the project's theme (as a host's), at an empty folder, or at a
-// copy without its @2x images (one size for every ratio).
+// Points "theme:" at the project's theme (as a host's), an empty folder, or a copy without @2x images.
 enum class Theme { Own, Empty, OneSize };
 void InstallTheme(Theme theme = Theme::Own);
 
@@ -43,8 +33,7 @@ QString ColorName(const QColor& c);
 // The color of a button's icon, as hex digits: what a swatch shows.
 QString IconColor(const QWidget* button);
 
-// What the wheel keeps inside: its images, the triangle's corners, the
-// renders it has started, and whether one is still running.
+// What the wheel keeps inside: its images, the triangle's corners, renders started, one still running.
 struct WheelInside {
     QPixmap ring, triangle;
     QVector<QPointF> vertices;
@@ -53,12 +42,18 @@ struct WheelInside {
 };
 WheelInside Inside(const BVColorWheel& wheel);
 
-// Delivers a mouse event to w through QApplication, so an ignored one reaches
-// the parent. A move reports no button; presses and moves hold `button`.
+// A mouse event through QApplication, so an ignored one reaches the parent; a move reports no button.
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 
-// Shows the window and makes it the active one, which under Xvfb, with no
-// window manager, nothing else does. True once it is active.
+// Shows the window and activates it (under Xvfb no window manager does); true once it is active.
 bool ShowActive(QWidget* window);
+
+// How root's form differs from the form file `name` under tests/forms/, empty when it does not.
+// The form is one line per widget, layout and spacer, depth first, with what a form fixes (names,
+// sizes, policies, grid cells, texts, ranges, masks, style sheets) and nothing that depends on the
+// style or the fonts. A changed line shows as its widget's name and the words that came and went
+// ("-" before those that went), a style sheet that came as its widget's name, "sheet" and a digest.
+// BV_UPDATE_FORMS=1 rewrites each file from its first dump in the run instead.
+QString FormChanges(const QWidget* root, const QString& name);
 
 } // namespace bvtest
