@@ -63,18 +63,18 @@ private Q_SLOTS:
         QCOMPARE(messages, QStringList());
     }
 
-    // "width height ratio margins" → the square and the images made (R ring, T triangle).
+    // "width height ratio margins" → the square and the images made (R ring, T triangle). Even spans
+    // are shifted back onto the margin; the triangle needs a square wider than the ring's two
+    // widths in logical pixels; squares of 200 device pixels and more are probed for colors.
     void geometry_data()
     {
-        bvtest::Rows({ { "100 100 1 0 0 0 0", "0 0 100 100 RT" }, // even spans: shifted back onto the margin
-            { "100 200 1 0 0 0 0", "0 49 100 100 RT" }, { "200 100 1 0 0 0 0", "49 0 100 100 RT" },
-            { "200 200 1 10 20 30 40", "19 20 140 140 RT" }, { "100 100 2 1 2 3 4", "3 4 188 188 RT" },
-            // The triangle needs a square wider than the ring's two widths in logical pixels.
-            { "300 44 1 0 0 0 0", "127 0 44 44 R" }, { "45 45 1 0 0 0 0", "0 0 45 45 RT" },
-            { "44 44 2 0 0 0 0", "0 0 88 88 R" }, { "1 1 1 0 0 0 0", "0 0 1 1 R" },
-            { "0 0 1 0 0 0 0", "0 0 0 0 " }, { "50 50 1 40 40 40 40", "40 40 -30 -30 " },
-            { "4200 4200 2 0 0 0 0", "0 0 8400 8400 " }, // too large to hold in device pixels
-            // Squares of 200 device pixels and more are probed for colors.
+        bvtest::Rows({ { "100 100 1 0 0 0 0", "0 0 100 100 RT" }, { "100 200 1 0 0 0 0", "0 49 100 100 RT" },
+            { "200 100 1 0 0 0 0", "49 0 100 100 RT" }, { "200 200 1 10 20 30 40", "19 20 140 140 RT" },
+            { "100 100 2 1 2 3 4", "3 4 188 188 RT" }, { "300 44 1 0 0 0 0", "127 0 44 44 R" },
+            { "45 45 1 0 0 0 0", "0 0 45 45 RT" }, { "44 44 2 0 0 0 0", "0 0 88 88 R" },
+            { "1 1 1 0 0 0 0", "0 0 1 1 R" }, { "0 0 1 0 0 0 0", "0 0 0 0 " },
+            { "50 50 1 40 40 40 40", "40 40 -30 -30 " },
+            { "4200 4200 2 0 0 0 0", "0 0 8400 8400 " }, // too large to hold
             { "240 200 1 0 0 0 0", "19 0 200 200 RT" }, { "240 200 2 30 5 0 20", "94 10 350 350 RT" } });
     }
 
@@ -130,9 +130,8 @@ private Q_SLOTS:
         }
     }
 
-    // Hue 0 around (100, 100), radius 80: the gray axis is the vertical x = 60 from black
-    // (y 30.7) to white (y 169.3), the hue corner at (180, 100). "x y" → "lightness saturation";
-    // a leading word swaps the triangle.
+    // "x y" → "lightness saturation" in hue 0 around (100, 100), radius 80: the gray axis is x = 60
+    // from black (y 30.7) to white (y 169.3), the hue corner at (180, 100). A word swaps the triangle.
     void pickColor_data()
     {
         bvtest::Rows({ { "100 110", "146 99" }, { "60 200", "255 0" }, { "60 0", "0 0" },
@@ -164,13 +163,11 @@ private Q_SLOTS:
     // with the right button; where is degrees on the ring (offset pixels outward from its middle),
     // C the centre, E inside the hue marker's round hit area 8 right and 3 up of its centre (a ring
     // press there would turn the hue to 359), K the color marker, T the triangle's centroid, W past
-    // its white corner by the offset. Each step → "signals:hue".
+    // its white corner by the offset. Each step → "signals:hue". The same integer hue is silent; a drag
+    // follows outside the wheel; the centre reads as 0; a release ends a drag, also of another button.
+    // In the triangle a press picks at once; moving on while the pick stays the same is silent.
     void mouse_data()
     {
-        // Same integer hue: silent; outside the wheel the drag still follows; the centre reads as 0;
-        // beside the hue marker the ring turns; after a release the next press starts anew; another
-        // button's release ends a drag. In the triangle a press picks at once; moving on while the
-        // pick stays the same is silent.
         bvtest::Rows({ { "p90 m90+5 m135 m180+40 mC rC", "1:90 1:90 2:135 3:180 4:0 4:0" },
             { "p0+10.6 m90 r90", "0:0 0:0 0:0" }, { "P90 M180 R180", "0:0 0:0 0:0" },
             { "pE m45 r45 p90", "0:0 1:45 1:45 2:90" },
@@ -211,11 +208,9 @@ private Q_SLOTS:
                 ? v[1] + (v[1] - centroid) * (offset / QLineF(centroid, v[1]).length())
                 : Around(centre, step.mid(1).section(QLatin1Char('+'), 0, 0).toInt(), 139 + offset);
             const int before = spy.count();
-            const QChar action = step.at(0).toLower();
-            QTest::mouseEvent(action == QLatin1Char('p') ? QTest::MousePress
-                    : action == QLatin1Char('m')         ? QTest::MouseMove
-                                                         : QTest::MouseRelease,
-                wheel, step.at(0).isUpper() ? Qt::RightButton : Qt::LeftButton, {}, pos.toPoint());
+            const QChar action = step.at(0).toLower(); // p, r or m: QTest's press, release or move
+            QTest::mouseEvent(QTest::MouseAction(QStringLiteral("pr--m").indexOf(action)), wheel,
+                step.at(0).isUpper() ? Qt::RightButton : Qt::LeftButton, {}, pos.toPoint());
             const QColor c = wheel->GetColor();
             seen << QStringLiteral("%1:%2").arg(spy.count()).arg(c.hslHue());
             if (spy.count() > before && QStringLiteral("KTW").contains(what))
@@ -232,10 +227,9 @@ private Q_SLOTS:
         QCOMPARE(qRound(toHue) % 360, (360 - wheel->GetColor().hslHue()) % 360);
     }
 
-    // Resizes coalesce into one follow-up render, as do hue changes; the images
-    // then match fresh ones at the widget's ratio, and each marker shows while
-    // its image exists. Each state: ring and triangle (none, fresh or stale),
-    // markers shown, renders started since the wheel was first shown.
+    // Resizes coalesce into one follow-up render, as do hue changes; the images then match fresh ones
+    // at the widget's ratio, and each marker shows while its image exists. Each state: ring and
+    // triangle (none, fresh or stale), markers shown, renders started since the wheel was shown.
     void wheelRenders()
     {
         QWidget host;

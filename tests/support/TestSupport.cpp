@@ -34,16 +34,11 @@ void InstallTheme(Theme theme)
                                           : oneSize.filePath(QStringLiteral("none")) });
 }
 
-MessageCatcher::MessageCatcher()
+void MessageCatcher::Catch(bool on)
 {
     QMutexLocker lock(&g_mutex);
     g_messages.clear();
-    g_previous = qInstallMessageHandler(CatchMessage);
-}
-
-MessageCatcher::~MessageCatcher()
-{
-    qInstallMessageHandler(g_previous);
+    g_previous = qInstallMessageHandler(on ? CatchMessage : g_previous);
 }
 
 QStringList MessageCatcher::Messages() const

@@ -14,11 +14,12 @@ void InstallTheme(Theme theme = Theme::Own);
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
 public:
-    MessageCatcher();
-    ~MessageCatcher();
+    MessageCatcher() { Catch(true); }
+    ~MessageCatcher() { Catch(false); }
     QStringList Messages() const;
 
 private:
+    static void Catch(bool on);
     Q_DISABLE_COPY(MessageCatcher)
 };
 
