@@ -98,16 +98,6 @@ private Q_SLOTS:
         QCOMPARE(panel.Save(), State());
         QCOMPARE(panel.Shows(), QStringLiteral("0 000000: 000000 000000/ffffff -"));
         QCOMPARE(panel.Swatches(), QStringLiteral("000000"));
-        // Without the picker's image: no icon, and nothing logged; with one size of it, 16 pixels wide
-        // at any ratio.
-        bvtest::InstallTheme(bvtest::Theme::Empty);
-        const bvtest::MessageCatcher catcher;
-        delete new BVColorWidget;
-        bvtest::InstallTheme(bvtest::Theme::OneSize);
-        const QPixmap picker = Panel().Child<QLabel>("m_pPickerIcon")->property("pixmap").value<QPixmap>();
-        QCOMPARE(picker.size() / picker.devicePixelRatio(), QSize(16, 16));
-        bvtest::InstallTheme();
-        QCOMPARE(catcher.Messages(), QStringList());
     }
 
     // A host's steps → the log from "|" on; what the children show; what the swatches show, if

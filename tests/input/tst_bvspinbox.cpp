@@ -2,8 +2,6 @@
 #include "EasySlider.h"
 #include "TestSupport.h"
 
-#include "SmartSpinBox.h"
-
 class tst_BVSpinBox : public QObject {
     Q_OBJECT
 
@@ -92,47 +90,6 @@ private Q_SLOTS:
             box->stepDown();
             QCOMPARE(QList<int>({ box->value(), slider->value() }), QList<int>({ 68, 90 }));
         }
-    }
-
-    // "box key", the box between two line edits in a host window with a shortcut on Tab → who has
-    // the focus (0 the edit before, 1 the box, 2 the edit after, -1 nobody) and the value, with "42"
-    // typed over 5. The boxes keep single-key shortcuts away; the popup box keeps Tab, and the typed
-    // text with it; other keys reach the base class, which takes the typed text, then steps.
-    void keys_data()
-    {
-        bvtest::Rows({ { "int Tab", "2 42" }, { "popup Tab", "1 5" }, { "popup Shift+Backtab", "0 42" },
-            { "int Num+Enter", "-1 42" }, { "popup Ctrl+Return", "-1 42" }, { "int Escape", "-1 42" },
-            { "popup Up", "1 43" } });
-    }
-
-    void keys()
-    {
-        QFETCH(QString, input);
-        QWidget window;
-        const QList<QWidget*> chain { new QLineEdit(&window),
-            input.startsWith(QLatin1String("int")) ? static_cast<QAbstractSpinBox*>(new SmartSpinBox(&window))
-                                                   : new BVSpinBox(&window),
-            new QLineEdit(&window) };
-        auto* box = static_cast<QAbstractSpinBox*>(chain[1]);
-        QShortcut tab(QKeySequence(Qt::Key_Tab), &window);
-        QSignalSpy fired(&tab, &QShortcut::activated);
-        box->setProperty("value", 5);
-        box->setKeyboardTracking(false); // typed text stays text until the edit ends
-        QSignalSpy finished(box, &QAbstractSpinBox::editingFinished);
-        QVERIFY(bvtest::ShowActive(&window));
-        chain[0]->setFocus();
-        QTest::keyClick(chain[0], Qt::Key_Tab); // the shortcut is live
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("42"));
-        QTest::keySequence(box, QKeySequence(input.section(QLatin1Char(' '), 1)));
-        QCOMPARE(fired.count(), 1);
-        QFETCH(QString, expected);
-        QTRY_COMPARE(QStringLiteral("%1 %2")
-                         .arg(chain.indexOf(QApplication::focusWidget()))
-                         .arg(box->property("value").toDouble()),
-            expected);
-        QCOMPARE(finished.count(), expected.startsWith(QLatin1Char('1')) ? 0 : 1);
     }
 };
 

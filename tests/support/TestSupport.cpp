@@ -21,17 +21,9 @@ void CatchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
-void InstallTheme(Theme theme)
+void InstallTheme()
 {
-    static const QTemporaryDir oneSize;
-    const QDir dir(QStringLiteral(BV_TEST_THEME_DIR));
-    for (const QString& name : dir.entryList({ QStringLiteral("*.png") }))
-        if (theme == Theme::OneSize && !name.contains(QLatin1String("@2x")))
-            QFile::copy(dir.filePath(name), oneSize.filePath(name));
-    QDir::setSearchPaths(QStringLiteral("theme"),
-        { theme == Theme::Own             ? dir.path()
-                : theme == Theme::OneSize ? oneSize.path()
-                                          : oneSize.filePath(QStringLiteral("none")) });
+    QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_TEST_THEME_DIR) });
 }
 
 void MessageCatcher::Catch(bool on)

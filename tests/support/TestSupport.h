@@ -7,9 +7,8 @@ class BVColorWheel;
 
 namespace bvtest {
 
-// Points "theme:" at the project's theme (as a host's), an empty folder, or a copy without @2x images.
-enum class Theme { Own, Empty, OneSize };
-void InstallTheme(Theme theme = Theme::Own);
+// Points "theme:" at the project's theme, as a host does with its own.
+void InstallTheme();
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
