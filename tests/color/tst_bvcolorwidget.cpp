@@ -11,8 +11,7 @@
 
 namespace {
 
-// A saved state: the header, the color space, the foreground and background records in hex (a new
-// panel's black and white by default), then eight black swatches.
+// A saved state: header, color space, foreground and background records (black, white), eight black swatches.
 QByteArray State(qint32 colorSpace = 0, const char* colors = "01ffff000000000000000001ffffffffffffffff0000")
 {
     QByteArray state = QByteArray::fromHex("00000022");
@@ -53,8 +52,7 @@ struct Panel : BVColorWidget {
     template <typename T> T* Child(const char* name) const { return findChild<T*>(QLatin1String(name)); }
     QComboBox* Spaces() const { return Child<QComboBox>("m_pColorSpace"); }
     QLineEdit* Entry() const { return Child<QLineEdit>("m_pWebEditor"); }
-    // "space stored-foreground: editor control-foreground/control-background entry", the entry "-" while
-    // hidden.
+    // "space stored-foreground: editor control-foreground/control-background entry" ("-" while hidden).
     QString Shows() const
     {
         const QWidget* control = Child<BVColorControl>("m_pColorControl");
@@ -98,6 +96,10 @@ private Q_SLOTS:
         QCOMPARE(panel.Save(), State());
         QCOMPARE(panel.Shows(), QStringLiteral("0 000000: 000000 000000/ffffff -"));
         QCOMPARE(panel.Swatches(), QStringLiteral("000000"));
+        bvtest::InstallTheme(true); // one size of the picker's image: still 16 pixels wide at any ratio
+        const QPixmap picker = Panel().Child<QLabel>("m_pPickerIcon")->property("pixmap").value<QPixmap>();
+        QCOMPARE(picker.size() / picker.devicePixelRatio(), QSize(16, 16));
+        bvtest::InstallTheme();
     }
 
     // A host's steps → the log from "|" on; what the children show; what the swatches show, if
@@ -132,8 +134,7 @@ private Q_SLOTS:
               "recent=070707 recent=080808 picker=090909 | pick=2 pick=9",
                 "F090909 F020202; 0 020202: 020202 020202/ffffff -; "
                 "090909 080808 070707 060606 050505 040404 030303 020202" },
-            // A click sets the stored color and keeps the list's order; the swatches show it
-            // reduced, then gray.
+            // A click sets the stored color, keeps the list's order, and shows it reduced, then gray.
             { "recent=123456 recent=00ffff recent=ffff00 fg=123456 show | pick=5",
                 "; 0 123456: 123456 123456/ffffff -; 000000 ffff00 00ffff 123456" },
             { "recent=123456 recent=00ffff recent=ffff00 fg=ff0000 space=2 show | pick=5",
@@ -187,7 +188,6 @@ private Q_SLOTS:
                     QTest::keyClicks(panel.Entry(), a);
                 } },
             { "drag", [&](Arg) { DragHue(panel.Child<BVColorWheel>("m_pColorWheel")); } },
-            // #1e3946 as HSL (#113344 reduced) over #123456 (#113355)
             { "restore", [&](Arg a) { QVERIFY(panel.Restore(State(a.toInt(), restored))); } },
         };
         for (const QString& step : input.split(QLatin1Char(' '))) {

@@ -21,9 +21,14 @@ void CatchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
-void InstallTheme()
+void InstallTheme(bool oneSize)
 {
-    QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_TEST_THEME_DIR) });
+    static const QTemporaryDir copy;
+    const QDir theme(QStringLiteral(BV_TEST_THEME_DIR));
+    for (const QString& name : theme.entryList({ QStringLiteral("*.png") }))
+        if (oneSize && !name.contains(QLatin1String("@2x")))
+            QFile::copy(theme.filePath(name), copy.filePath(name));
+    QDir::setSearchPaths(QStringLiteral("theme"), { oneSize ? copy.path() : theme.path() });
 }
 
 void MessageCatcher::Catch(bool on)

@@ -7,8 +7,8 @@ class BVColorWheel;
 
 namespace bvtest {
 
-// Points "theme:" at the project's theme, as a host does with its own.
-void InstallTheme();
+// Points "theme:" at the project's theme, as a host does with its own; or at a copy without @2x images.
+void InstallTheme(bool oneSize = false);
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
