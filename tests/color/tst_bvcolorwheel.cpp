@@ -78,8 +78,7 @@ private Q_SLOTS:
             { "240 200 1 0 0 0 0", "19 0 200 200 RT" }, { "240 200 2 30 5 0 20", "94 10 350 350 RT" } });
     }
 
-    // The images are size × ratio device pixels tagged with the ratio; buffers left by rows before, of
-    // any size, ratio or hue, give the pixels of fresh ones.
+    // Images are size × ratio device pixels; buffers left by rows before give the pixels of fresh ones.
     void geometry()
     {
         QFETCH(QString, input);
@@ -101,9 +100,8 @@ private Q_SLOTS:
         if (triangle.isNull() || square.width() < 200)
             return;
 
-        // Ring: hues clockwise from red at 3 o'clock, nothing inside nor in the corner outside it.
-        // Triangle: pure hue, white and black corners clockwise from the hue, clear beyond the
-        // edge opposite the hue; near the gray axis its two ramps multiply the hue out.
+        // Ring: hues clockwise from red at 3 o'clock, clear inside and outside. Triangle: pure hue, white
+        // and black clockwise, clear past the edge opposite the hue; near the gray axis no hue is left.
         const QPointF centre = QRectF(square).center();
         QString looks;
         for (const int degrees : { 0, 1, 359, 90, 180, 270 })
@@ -128,6 +126,18 @@ private Q_SLOTS:
             QCOMPARE(
                 looks, QString(QString::number(hue) + QStringLiteral(" hue white black clear gray gray")));
         }
+    }
+
+    // Insets and pens are device pixels: at ratio 2 a black ring at 2, a white one at 4, hollow, centred.
+    void markerIcon()
+    {
+        const QImage icon = MakeMarkerIconImage(QSize(22, 22), 2);
+        QCOMPARE(qMakePair(icon.size(), icon.devicePixelRatio()), qMakePair(QSize(44, 44), 1.0));
+        QString rings;
+        for (const int y : { 2, 4, 7, 22 })
+            rings += icon.pixelColor(22, y).name(QColor::HexArgb) + QLatin1Char(' ');
+        QCOMPARE(rings, QStringLiteral("#ff000000 #ffffffff #00000000 #00000000 "));
+        QVERIFY(icon == icon.mirrored(true, false) && icon == icon.mirrored(false, true));
     }
 
     // "x y" → "lightness saturation" in hue 0 around (100, 100), radius 80: the gray axis is x = 60
@@ -175,8 +185,7 @@ private Q_SLOTS:
             { "pT mW+10 mW+30 rW+30", "1:0 2:0 2:0 2:0" } });
     }
 
-    // A pick takes the color PickColor finds there; a press moves the hue marker before it
-    // signals, a move after.
+    // A pick takes the color PickColor finds there; a press moves the hue marker before it signals.
     void mouse()
     {
         QFETCH(QString, input);
@@ -227,9 +236,8 @@ private Q_SLOTS:
         QCOMPARE(qRound(toHue) % 360, (360 - wheel->GetColor().hslHue()) % 360);
     }
 
-    // Resizes coalesce into one follow-up render, as do hue changes; the images then match fresh ones
-    // at the widget's ratio, and each marker shows while its image exists. Each state: ring and
-    // triangle (none, fresh or stale), markers shown, renders started since the wheel was shown.
+    // Resizes coalesce into one follow-up render, as do hue changes; each state: ring and triangle (none,
+    // fresh at the widget's ratio, or stale), markers shown (each while its image exists), renders since.
     void wheelRenders()
     {
         QWidget host;

@@ -211,12 +211,10 @@ private Q_SLOTS:
         QCOMPARE(messages, QStringList());
     }
 
-    // A state made from a full one (every color record 03123456789abcdef01234): cut to N bytes,
-    // byte N flipped, or bytes from N set → "refused" (the panel unchanged), or "N M": saved as
-    // given but for M zero bytes from byte N. Refused unless the header matches; past it, what is
-    // missing reads as zero and the rest is taken as it is, but for a color model QColor does not
-    // know (an invalid color). A hue of 500° is kept; a color of each model (HSV with alpha,
-    // extended RGB, HSL, CMYK), as a Qt 5 build saves them, reads back the same on either toolkit.
+    // A full state (every color record 03123456789abcdef01234) cut to N bytes, byte N flipped, or set
+    // from byte N → "refused" (the panel unchanged) unless the header matches, else "N M": saved as
+    // given but for M zero bytes from N (what is missing, or a model QColor does not know). A hue of
+    // 500° is kept; colors of each model (HSV, extended RGB, HSL, CMYK) as Qt 5 saves them read back.
     void restoreBytes_data()
     {
         bvtest::Rows({ { "cut 0", "refused" }, { "cut 37", "refused" }, { "flip 37", "refused" },

@@ -106,9 +106,8 @@ private Q_SLOTS:
         QCOMPARE(view.presses, 0);
     }
 
-    // "V|H image-size" → the handle's place in a view 201 high (line at 100, the strip's centre
-    // row 101); difference with white inverts, and where the line meets the handle's top row the
-    // two cancel out.
+    // "V|H image-size" → the handle's place in a view 201 high (line at 100, the strip's centre row 101);
+    // difference with white inverts, and where the line meets the handle's top row the two cancel.
     void paint_data()
     {
         bvtest::Rows({ { "V 5 11", "97 95 5 11" }, { "V 0 0", "0 0 0 0" }, { "H 5 11", "0 0 0 0" } });

@@ -39,10 +39,9 @@ private Q_SLOTS:
     void pointer();
 };
 
-// A right-button press (any button drags), a move off the control, a release. Each event starts
-// out with the opposite of the acceptance it must end with: one the slider ignores goes on to the
-// parent. Without a press, moves and releases are the parent's; leaving the control while dragging
-// pins the value; the release moves nothing.
+// A right-button press (any button drags), a move off the control, a release, each event starting
+// with the opposite of the acceptance it must end with (one ignored goes on to the parent). Without a
+// press, moves and releases are the parent's; leaving the control pins the value; a release moves nothing.
 void tst_EasySlider::pointer()
 {
     QFETCH(QString, input);

@@ -48,12 +48,9 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton
 // Shows the window and activates it (under Xvfb no window manager does); true once it is active.
 bool ShowActive(QWidget* window);
 
-// How root's form differs from the form file `name` under tests/forms/, empty when it does not.
-// The form is one line per widget, layout and spacer, depth first, with what a form fixes (names,
-// sizes, policies, grid cells, texts, ranges, masks, style sheets) and nothing that depends on the
-// style or the fonts. A changed line shows as its widget's name and the words that came and went
-// ("-" before those that went), a style sheet that came as its widget's name, "sheet" and a digest.
-// BV_UPDATE_FORMS=1 rewrites each file from its first dump in the run instead.
+// How root's form (a line per widget, layout and spacer, with what a form fixes and nothing the style
+// or fonts decide) differs from tests/forms/`name`: per changed line the widget's name and the words
+// that came and went ("-" before those), per style sheet a digest. BV_UPDATE_FORMS=1 rewrites forms.
 QString FormChanges(const QWidget* root, const QString& name);
 
 } // namespace bvtest
