@@ -68,7 +68,7 @@ private Q_SLOTS:
             { "Foreground and background colors", "Grouping||||" },
             { "Foreground color", "Button|#c2cfd6|=||" }, { "Background color", "Button|#ffffff|=||" },
             { "alone: Foreground color", "Button|Empty|=||" }, { "Swap colors", "Button||Swap colors (X)||" },
-            { "Picked color", "Button|#000000|=||" },
+            { "Hue marker", "Button||||" }, { "Picked color", "Button|#000000|=||" },
             { "press Recent color 1: Foreground color",
                 "Button|#000000|=||hue 0°, saturation 0%, lightness 0%, #000000" },
             { "Red/Slider", "Slider|194 of 0-255|||" }, { "Splitter", "Splitter|50 of 0-100|||" },
