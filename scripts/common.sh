@@ -40,9 +40,9 @@ bv_build_names() {
     fi
 }
 
-bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev)
+bv_base_packages=(cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qtbase5-private-dev)
 # Qt 6 build. The tools packages bring Designer's plugin interface and QUiLoader, whose
 # CMake package also wants the OpenGL module's development files.
-bv_qt6_packages=(qt6-base-dev qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev)
+bv_qt6_packages=(qt6-base-dev qt6-base-private-dev qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools libgl-dev)
 # The PyQt modules' build tools; scripts/python.sh adds the PyQt of the build's Qt.
 bv_python_packages=(sip-tools python3-pyqtbuild)

@@ -47,8 +47,8 @@ def report(path):
 
 def run(mutate_path, project, work, out, seeds, count):
     mut = importlib.machinery.SourceFileLoader("mutate", mutate_path).load_module()
-    paths = sorted({p for g in mut.DEFAULT_FILES for p in glob.glob(g, root_dir=project)
-                    if p not in mut.DEFAULT_SKIP})
+    paths = sorted({p for p in mut.default_files(project) if p not in mut.DEFAULT_SKIP
+                    and p.split(os.sep)[0] not in mut.EXCLUDED_DIRS})
     chosen = {}
     for seed in seeds:  # fresh scans per seed: mutate shares its mutant objects between samples
         per_file, sizes = {}, {}

@@ -10,7 +10,7 @@ build="${BV_BUILD_DIR:-$bv_root/build-test}"
 bv_configure test "$build"
 cmake --build "$build" -j2
 status=0
-for test in containers/tst_bvwizard containers/tst_bvsplitter input/tst_easyslider input/tst_smartspinbox \
+for test in containers/tst_bvwizard containers/tst_bvsplitter input/tst_easyslider \
     color/tst_bvcolorcontrol color/tst_bvcoloreditor color/tst_bvcolorwidget; do
     echo "== $test"
     QT_QPA_PLATFORM=offscreen valgrind --quiet --error-exitcode=1 --leak-check=no \

@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to BVColorWidget::Restore and checks what a host
-// relies on: no crash; a refusal changes nothing; acceptance means the header
-// matched; afterwards the panel still works and its own state round-trips.
+// Arbitrary bytes into BVColorWidget::Restore: no crash, no Qt message; a refusal changes nothing,
+// acceptance means the header matched; the panel still works and its own state round-trips.
 #include "BVColorWidget.h"
 
 #include <QApplication>
@@ -13,7 +12,6 @@ namespace {
 BVColorWidget* g_panel = nullptr;
 QByteArray g_header;
 
-// A broken invariant, or any message Qt logs, is a finding.
 void Check(bool condition, const char* what)
 {
     if (!condition) {
@@ -29,7 +27,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
     g_panel = new BVColorWidget;
-    // Length and UTF-16 text of the header, as every state starts.
     g_header = g_panel->Save().left(38);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
         Check(false, qPrintable(message));

@@ -20,16 +20,11 @@ int main(int argc, char** argv)
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* panel = new BVColorWidget;
-    layout->addWidget(panel);
-    layout->addWidget(new BVColorWheel);
-    layout->addWidget(new BVColorControl);
-    layout->addWidget(new EasySlider);
-    layout->addWidget(new SmartSpinBox);
-    layout->addWidget(new SmartDoubleSpinBox);
-    layout->addWidget(new BVSpinBox);
     auto* wizard = new BVWizard;
     wizard->AddPage(new QWidget);
-    layout->addWidget(wizard);
+    for (QWidget* w : std::initializer_list<QWidget*> { panel, new BVColorWheel, new BVColorControl,
+             new EasySlider, new SmartSpinBox, new SmartDoubleSpinBox, new BVSpinBox, wizard })
+        layout->addWidget(w);
     auto* splitter = new BVSplitter(Qt::Vertical, &window);
     window.show();
 

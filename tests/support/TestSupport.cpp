@@ -1,13 +1,7 @@
 #include "TestSupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QMouseEvent>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWidget>
+#include "BVColorWheel.h"
+#include "BVColorWheelSeam.h"
 
 namespace bvtest {
 
@@ -27,43 +21,74 @@ void CatchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 }
 } // namespace
 
-void InstallTheme()
-{
-    QDir::setSearchPaths(QStringLiteral("theme"), { QStringLiteral(BV_TEST_THEME_DIR) });
-}
-
-void InstallEmptyTheme()
-{
-    QDir::setSearchPaths(QStringLiteral("theme"), { QDir::tempPath() + QStringLiteral("/bv-no-such-theme") });
-}
-
-void InstallOneSizeTheme()
+void InstallTheme(bool oneSize)
 {
     static const QTemporaryDir copy;
     const QDir theme(QStringLiteral(BV_TEST_THEME_DIR));
-    for (const QString& name : theme.entryList({ QStringLiteral("*.png") })) {
-        if (!name.contains(QLatin1String("@2x")))
+    for (const QString& name : theme.entryList({ QStringLiteral("*.png") }))
+        if (oneSize && !name.contains(QLatin1String("@2x")))
             QFile::copy(theme.filePath(name), copy.filePath(name));
-    }
-    QDir::setSearchPaths(QStringLiteral("theme"), { copy.path() });
+    QDir::setSearchPaths(QStringLiteral("theme"), { oneSize ? copy.path() : theme.path() });
 }
 
-MessageCatcher::MessageCatcher()
+void MessageCatcher::Catch(bool on)
 {
     QMutexLocker lock(&g_mutex);
     g_messages.clear();
-    g_previous = qInstallMessageHandler(CatchMessage);
-}
-
-MessageCatcher::~MessageCatcher()
-{
-    qInstallMessageHandler(g_previous);
+    g_previous = qInstallMessageHandler(on ? CatchMessage : g_previous);
 }
 
 QStringList MessageCatcher::Messages() const
 {
     QMutexLocker lock(&g_mutex);
     return g_messages;
+}
+
+void Rows(std::initializer_list<std::pair<const char*, const char*>> rows)
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    for (const auto& [input, expected] : rows)
+        QTest::newRow(*input ? input : "nothing") << QString::fromUtf8(input) << QString::fromUtf8(expected);
+}
+
+QVector<int> Numbers(const QString& s)
+{
+    QVector<int> numbers;
+    auto it = QRegularExpression(QStringLiteral("-?\\d+")).globalMatch(s);
+    while (it.hasNext())
+        numbers << it.next().captured().toInt();
+    return numbers;
+}
+
+QColor ParseColor(const QString& s)
+{
+    if (s == QLatin1String("-"))
+        return QColor();
+    const QVector<int> n = Numbers(s);
+    if (s.startsWith(QLatin1String("hsl:")))
+        return QColor::fromHsl(n[0], n[1], n[2], n.value(3, 255));
+    return QColor(s.startsWith(QLatin1Char('#')) ? s : QLatin1Char('#') + s);
+}
+
+QString ColorName(const QColor& c)
+{
+    if (!c.isValid())
+        return QStringLiteral("-");
+    const char* model = c == c.toHsl() ? "/hsl" : c == c.toHsv() ? "/hsv" : c == c.toCmyk() ? "/cmyk" : "";
+    return c.name().mid(1) + QLatin1String(model);
+}
+
+QString IconColor(const QWidget* button)
+{
+    const QIcon icon = qobject_cast<const QAbstractButton*>(button)->icon();
+    return QColor(icon.pixmap(icon.availableSizes().value(0)).toImage().pixel(2, 2)).name().mid(1);
+}
+
+WheelInside Inside(const BVColorWheel& wheel)
+{
+    const BVColorWheelTest::State s = BVColorWheelTest::Inspect(wheel);
+    return { s.ring, s.triangle, s.vertices, s.ringRenders, s.triangleRenders, s.ringBusy || s.triangleBusy };
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button)
@@ -73,15 +98,6 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton
     QMouseEvent event(
         type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, held, {});
     QApplication::sendEvent(w, &event);
-}
-
-std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return std::make_unique<QHoverEvent>(type, pos, pos, pos);
-#else
-    return std::make_unique<QHoverEvent>(type, pos, pos);
-#endif
 }
 
 bool ShowActive(QWidget* window)

@@ -1,48 +1,56 @@
 #pragma once
 
-#include <QEvent>
-#include <QHoverEvent>
-#include <QPoint>
-#include <QString>
-#include <QStringList>
+#include <QtTest>
+#include <QtWidgets>
 
-#include <memory>
-
-class QWidget;
+class BVColorWheel;
 
 namespace bvtest {
 
-// Points the "theme:" search path at the project's own theme folder, as a
-// host does with its theme.
-void InstallTheme();
-// Points it at an empty folder, to see how controls cope with missing images.
-void InstallEmptyTheme();
-// Points it at a copy of the theme without its @2x images, as from a host that
-// ships one size for every ratio.
-void InstallOneSizeTheme();
+// Points "theme:" at the project's theme, as a host does with its own; or at a copy without @2x images.
+void InstallTheme(bool oneSize = false);
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
 public:
-    MessageCatcher();
-    ~MessageCatcher();
+    MessageCatcher() { Catch(true); }
+    ~MessageCatcher() { Catch(false); }
     QStringList Messages() const;
 
 private:
+    static void Catch(bool on);
     Q_DISABLE_COPY(MessageCatcher)
 };
 
-// Delivers a mouse event to w through QApplication, so an ignored one reaches
-// the parent. A move reports no button; presses and moves hold `button`.
+// A data table of rows "input" → "expected", both strings, tagged by the input.
+void Rows(std::initializer_list<std::pair<const char*, const char*>> rows);
+// The integers in s, in order ("-5 at 3,4" gives -5 3 4).
+QVector<int> Numbers(const QString& s);
+// "-" is invalid, "hsl:H,S,L[,A]" an HSL color, anything else hex digits with or without "#".
+QColor ParseColor(const QString& s);
+// A color as a host tells colors apart: its hex digits, then its model unless RGB; "-" when invalid.
+QString ColorName(const QColor& c);
+// The color of a button's icon, as hex digits: what a swatch shows.
+QString IconColor(const QWidget* button);
+
+// What the wheel keeps inside: its images, the triangle's corners, renders started, one still running.
+struct WheelInside {
+    QPixmap ring, triangle;
+    QVector<QPointF> vertices;
+    int ringRenders = 0, triangleRenders = 0;
+    bool busy = false;
+};
+WheelInside Inside(const BVColorWheel& wheel);
+
+// A mouse event through QApplication, so an ignored one reaches the parent; a move reports no button.
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 
-// A hover event at a widget position that has not moved. Qt 6's constructor
-// also takes a global position (Qt 5's is deprecated there); the local one
-// stands in, as nothing that receives these events reads it.
-std::unique_ptr<QHoverEvent> NewHoverEvent(QEvent::Type type, const QPointF& pos);
-
-// Shows the window and makes it the active one, which under Xvfb, with no
-// window manager, nothing else does. True once it is active.
+// Shows the window and activates it (under Xvfb no window manager does); true once it is active.
 bool ShowActive(QWidget* window);
+
+// How root's form (a line per widget, layout and spacer, with what a form fixes and nothing the style
+// or fonts decide) differs from tests/forms/`name`: per changed line the widget's name and the words
+// that came and went ("-" before those), per style sheet a digest. BV_UPDATE_FORMS=1 rewrites forms.
+QString FormChanges(const QWidget* root, const QString& name);
 
 } // namespace bvtest

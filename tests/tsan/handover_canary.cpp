@@ -1,11 +1,7 @@
-// Proves that the thread sanitizer still sees what BVHandOver is not told
-// about. Each mode runs one job that reads a shared input, as the wheel's
-// triangle job reads its shared buffers, and hands a result back:
-//   carried  through BVRunHandedOver, input untouched meanwhile: runs clean;
-//   early    through BVRunHandedOver, but the GUI thread rewrites the input
-//            while the job may still read it: must be reported;
-//   bare     through plain QtConcurrent::run: without the hand-over, Qt's own
-//            ordering is invisible, so even this clean use must be reported.
+// The thread sanitizer still sees what BVHandOver is not told about. One job reads a shared
+// input, as the wheel's triangle job reads its buffers, and hands a result back: "carried"
+// through BVRunHandedOver runs clean; "early", the input rewritten while the job may read it,
+// and "bare", plain QtConcurrent::run whose ordering is Qt's own and invisible, must be reported.
 // "canary done" marks a normal end.
 
 #include "BVHandOver.h"
@@ -33,11 +29,8 @@ int main(int argc, char** argv)
         return doubled;
     };
 
-    // The wheel's renders are mostly taken from the queue by a pool thread
-    // that has just finished the previous one, ordered only by Qt's own lock
-    // (a thread created or woken for a job would be ordered by that). So: one
-    // pool thread, kept busy until the job is queued; a relaxed flag orders
-    // nothing.
+    // As the wheel's renders mostly are, the job is taken by a pool thread that has just finished
+    // another, ordered only by Qt's own lock: one thread, busy until the job is queued.
     QThreadPool* pool = QThreadPool::globalInstance();
     pool->setMaxThreadCount(1);
     std::atomic<bool> queued { false };
@@ -46,8 +39,7 @@ int main(int argc, char** argv)
             QThread::yieldCurrentThread();
     });
 
-    // Waiting on the future could run the job on this thread; the event loop
-    // lets the pool run it, as for the wheel.
+    // Waiting on the future could run the job on this thread; the event loop leaves it to the pool.
     int answer = 0;
     QFutureWatcher<std::vector<int>> bare;
     QFutureWatcher<BVHandOver<std::vector<int>>> carried;
