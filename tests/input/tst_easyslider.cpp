@@ -37,8 +37,35 @@ private Q_SLOTS:
     }
 
     void pointer();
-    void rightToLeft_data();
-    void rightToLeft();
+
+    // "when x": the application turned right to left before the slider is made or after it, or
+    // the slider itself; pressed at x (the groove spans 10 to 269) → value, drawn, value after Right.
+    void rightToLeft_data()
+    {
+        bvtest::Rows({ { "before 66", "22 LTR 23" }, { "after 10", "0 LTR 1" },
+            { "before 269", "100 LTR 100" }, { "itself 66", "22 RTL 21" } });
+    }
+
+    void rightToLeft()
+    {
+        QFETCH(QString, input);
+        const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        QApplication::setLayoutDirection(
+            input.startsWith(QLatin1String("before")) ? Qt::RightToLeft : Qt::LeftToRight);
+        EasySlider slider;
+        slider.setStyle(&m_host);
+        slider.resize(280, 30);
+        slider.setRange(0, 100);
+        if (input.startsWith(QLatin1String("after")))
+            QApplication::setLayoutDirection(Qt::RightToLeft);
+        if (input.startsWith(QLatin1String("itself")))
+            slider.setLayoutDirection(Qt::RightToLeft);
+        QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(bvtest::Numbers(input)[0], 15));
+        const int value = slider.value();
+        QTest::keyClick(&slider, Qt::Key_Right);
+        QTEST(QString::asprintf("%d %s %d", value, slider.isRightToLeft() ? "RTL" : "LTR", slider.value()),
+            "expected");
+    }
 };
 
 // A right-button press (any button drags), a move off the control, a release, each event starting
@@ -81,38 +108,6 @@ void tst_EasySlider::pointer()
             .arg(expected)
             .arg(n[2]));
     QCOMPARE(changed.count(), expected.toInt() == n[2] ? 1 : 2);
-}
-
-void tst_EasySlider::rightToLeft_data()
-{
-    QTest::addColumn<int>("host"); // right to left: 0 before the slider is made, 1 after, 2 on the slider
-    QTest::addColumn<int>("x"); // pressed; the groove spans 10 to 269
-    QTest::addColumn<QString>("expected"); // value, how the handle is drawn, value after Right
-    QTest::newRow("pointer") << 0 << 66 << "22 LTR 23";
-    QTest::newRow("left edge, host switched later") << 1 << 10 << "0 LTR 1";
-    QTest::newRow("right edge") << 0 << 269 << "100 LTR 100";
-    QTest::newRow("set on the slider itself") << 2 << 66 << "22 RTL 21";
-}
-
-void tst_EasySlider::rightToLeft()
-{
-    QFETCH(int, host);
-    QFETCH(int, x);
-    const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
-    QApplication::setLayoutDirection(host == 0 ? Qt::RightToLeft : Qt::LeftToRight);
-    EasySlider slider;
-    slider.setStyle(&m_host);
-    slider.resize(280, 30);
-    slider.setRange(0, 100);
-    if (host > 0)
-        host == 1 ? QApplication::setLayoutDirection(Qt::RightToLeft)
-                  : slider.setLayoutDirection(Qt::RightToLeft);
-    QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(x, 15));
-    const int value = slider.value();
-    QTest::keyClick(&slider, Qt::Key_Right);
-    QFETCH(QString, expected);
-    QCOMPARE(QString::asprintf("%d %s %d", value, slider.isRightToLeft() ? "RTL" : "LTR", slider.value()),
-        expected);
 }
 
 QTEST_MAIN(tst_EasySlider)
