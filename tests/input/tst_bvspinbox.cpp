@@ -1,5 +1,7 @@
 #include "BVSpinBox.h"
 #include "EasySlider.h"
+#include "SmartDoubleSpinBox.h"
+#include "SmartSpinBox.h"
 #include "TestSupport.h"
 
 class tst_BVSpinBox : public QObject {
@@ -90,6 +92,35 @@ private Q_SLOTS:
             box->stepDown();
             QCOMPARE(QList<int>({ box->value(), slider->value() }), QList<int>({ 68, 90 }));
         }
+    }
+
+    // "BOX KEY" to a focused box, under a host's shortcut on Tab that never fires → the value, from 0,
+    // and where the focus is then: still in the box, on the next widget, or nowhere.
+    void keys_data()
+    {
+        bvtest::Rows({ { "int Tab", "0 next" }, { "double Tab", "0 next" }, { "popup Tab", "0 box" },
+            { "int Up", "1 box" }, { "int Escape", "0 none" }, { "double Num+Enter", "0 none" },
+            { "popup Ctrl+Return", "0 none" } });
+    }
+
+    void keys()
+    {
+        QFETCH(QString, input);
+        QWidget window;
+        const QList<QWidget*> boxes { new SmartSpinBox(&window), new SmartDoubleSpinBox(&window),
+            new BVSpinBox(&window), new QLineEdit(&window) };
+        QWidget* box = boxes[QStringLiteral("idp").indexOf(input[0])];
+        QShortcut tab(QKeySequence(Qt::Key_Tab), &window);
+        QSignalSpy fired(&tab, &QShortcut::activated);
+        QVERIFY(bvtest::ShowActive(&window));
+        box->setFocus();
+        QTest::keySequence(box, QKeySequence(input.section(QLatin1Char(' '), 1)));
+        QCOMPARE(fired.count(), 0);
+        QTEST(QString(QString::number(box->property("value").toInt())
+                  + QLatin1String(box->hasFocus()       ? " box"
+                          : QApplication::focusWidget() ? " next"
+                                                        : " none")),
+            "expected");
     }
 };
 
