@@ -22,11 +22,6 @@ struct View : QWidget {
     int presses = 0;
 };
 
-QPoint Along(Qt::Orientation orientation, int at, int across)
-{
-    return orientation == Qt::Vertical ? QPoint(at, across) : QPoint(across, at);
-}
-
 } // namespace
 
 class tst_BVSplitter : public QObject {
@@ -81,6 +76,8 @@ private Q_SLOTS:
         });
         QWidget elsewhere;
         const QString action = words[2];
+        const auto along
+            = [&](int at) { return orientation == Qt::Vertical ? QPoint(at, 60) : QPoint(60, at); };
         const QVector<int> points = bvtest::Numbers(words.mid(3).join(QLatin1Char(' ')));
         if (action == QLatin1String("set"))
             splitter.SetPosition(words[3] == QLatin1String("nan") ? qQNaN() : words[3].toDouble());
@@ -90,15 +87,16 @@ private Q_SLOTS:
             bvtest::SendMouse(
                 &splitter, QEvent::MouseButtonRelease, splitter.mapFromParent(QPoint(points[0], points[1])));
         else if (action == QLatin1String("drag")) {
-            QTest::mousePress(&view, Qt::LeftButton, {}, Along(orientation, points.first(), 60));
+            QTest::mousePress(&view, Qt::LeftButton, {}, along(points.first()));
             for (const int point : points.mid(1))
-                QTest::mouseMove(&view, Along(orientation, point, 60));
-            QTest::mouseRelease(&view, Qt::LeftButton, {}, Along(orientation, points.last(), 60));
+                QTest::mouseMove(&view, along(point));
+            QTest::mouseRelease(&view, Qt::LeftButton, {}, along(points.last()));
         } else if (bvtest::ShowActive(&elsewhere)) // the shortcuts are the application's
             QTest::keySequence(&elsewhere, QKeySequence(action));
-        bvtest::SendMouse(&splitter, QEvent::MouseButtonPress, {}, Qt::RightButton);
-        bvtest::SendMouse(&splitter, QEvent::MouseMove, QPoint(1000, 1000), Qt::RightButton);
-        bvtest::SendMouse(&splitter, QEvent::MouseButtonRelease, QPoint(1000, 1000), Qt::RightButton);
+        for (const QEvent::Type type :
+            { QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease })
+            bvtest::SendMouse(&splitter, type, QPoint(1, 1) * (type == QEvent::MouseButtonPress ? 0 : 1000),
+                Qt::RightButton);
         const int at = orientation == Qt::Vertical ? splitter.x() : splitter.y();
         QTEST(QStringLiteral("%1 | %2").arg(seen.join(QLatin1Char(' '))).arg(at).trimmed(), "expected");
         QCOMPARE(placed, splitter.geometry());
@@ -121,12 +119,10 @@ private Q_SLOTS:
         const bool vertical = input.startsWith(QLatin1Char('V'));
         const QRect handle = QRect(e[0], e[1], e[2], e[3]).normalized();
         QTemporaryDir theme; // a white handle, twice the size for ratio 2
-        for (const int scale : { 1, 2 }) {
-            QImage file(QSize(n[0], n[1]) * scale, QImage::Format_ARGB32);
-            file.fill(Qt::white);
-            file.save(theme.filePath(scale == 1 ? QStringLiteral("preview-splitter-handler.png")
-                                                : QStringLiteral("preview-splitter-handler@2x.png")));
-        }
+        QImage file(QSize(n[0], n[1]), QImage::Format_ARGB32);
+        file.fill(Qt::white);
+        file.save(theme.filePath(QStringLiteral("preview-splitter-handler.png")));
+        file.scaled(file.size() * 2).save(theme.filePath(QStringLiteral("preview-splitter-handler@2x.png")));
         QDir::setSearchPaths(QStringLiteral("theme"), { theme.path() });
         View view(201);
         BVSplitter splitter(vertical ? Qt::Vertical : Qt::Horizontal, &view);
