@@ -23,9 +23,7 @@ const char* RoleName(QAccessibleInterface* face)
 // The first widget under root (root included) a screen reader finds by "name" or "name/role".
 QAccessibleInterface* Find(QWidget* root, const QString& name)
 {
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : QList<QWidget*> { root } + root->findChildren<QWidget*>()) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
         const QString text = face->text(QAccessible::Name);
         if (name == text || name == text + QLatin1Char('/') + QLatin1String(RoleName(face)))
