@@ -17,8 +17,7 @@ private Q_SLOTS:
         bvtest::Rows({ { "bottom shift-escape", "closed" }, { "mid click-outside", "closed" },
             { "mid press-button", "closed" }, { "mid deactivate", "closed" },
             { "mid deactivate-on-button", "open" }, { "mid hide-box", "closed" },
-            { "mid hide-window", "closed" }, { "mid disable-box", "closed" },
-            { "mid delete-box", "closed" } });
+            { "mid disable-box", "closed" }, { "mid delete-box", "closed" } });
     }
 
     void opensAndCloses()
@@ -78,8 +77,6 @@ private Q_SLOTS:
             QApplication::sendEvent(slider, &deactivate);
         } else if (how == QLatin1String("hide-box"))
             box->hide();
-        else if (how == QLatin1String("hide-window"))
-            window.hide();
         else if (how == QLatin1String("disable-box"))
             box->setEnabled(false);
         else
