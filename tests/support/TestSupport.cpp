@@ -12,7 +12,9 @@ QtMessageHandler g_previous = nullptr;
 
 void CatchMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (type != QtDebugMsg && type != QtInfoMsg) {
+    // The offscreen platform's note on showing a window is no fault of ours.
+    if (type != QtDebugMsg && type != QtInfoMsg
+        && text != QLatin1String("This plugin does not support propagateSizeHints()")) {
         QMutexLocker lock(&g_mutex);
         g_messages.append(text);
     }
