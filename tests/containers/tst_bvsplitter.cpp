@@ -95,6 +95,32 @@ private Q_SLOTS:
         QCOMPARE(placed, splitter.geometry());
         QCOMPARE(view.presses, 0);
     }
+
+    // A white 5×11 handle, or none, in a view 201 high: the line at x 100 and the handle centred on
+    // row 101 invert what is under them, and where the line meets the handle's top row the two cancel.
+    void paint()
+    {
+        for (const QRect handle : { QRect(97, 95, 5, 11), QRect() }) {
+            QTemporaryDir theme;
+            QImage white(handle.size(), QImage::Format_ARGB32);
+            white.fill(Qt::white);
+            white.save(theme.filePath(QStringLiteral("preview-splitter-handler.png")));
+            white.scaled(handle.size() * 2)
+                .save(theme.filePath(QStringLiteral("preview-splitter-handler@2x.png")));
+            QDir::setSearchPaths(QStringLiteral("theme"), { theme.path() });
+            View view;
+            view.setGeometry(0, 0, 200, 201);
+            BVSplitter splitter(Qt::Vertical, &view);
+            QImage rendered(view.size(), QImage::Format_RGB32);
+            rendered.fill(Qt::black);
+            view.render(&rendered, {}, {}, QWidget::DrawChildren);
+            for (int i = 0; i < rendered.width() * rendered.height(); ++i) {
+                const QPoint p(i % rendered.width(), i / rendered.width());
+                const bool line = p.x() == 100 && !handle.adjusted(0, 1, 0, 0).contains(p);
+                QCOMPARE(rendered.pixelColor(p), QColor(line != handle.contains(p) ? Qt::white : Qt::black));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(tst_BVSplitter)
