@@ -36,7 +36,7 @@ void DragHue(BVColorWheel* wheel)
 }
 
 // The panel with its children at hand. Each signal is logged as "F" or "B" and the color, marked "!" if
-// the getter does not return it yet, with what the children showed at that moment (in `seen`).
+// the getter does not return it yet.
 struct Panel : BVColorWidget {
     Panel()
     {
@@ -47,7 +47,6 @@ struct Panel : BVColorWidget {
     {
         const bool stale = (which == 'F' ? GetForeground() : GetBackground()) != color;
         log << QChar::fromLatin1(which) + bvtest::ColorName(color) + QLatin1String(stale ? "!" : "");
-        seen << Shows().section(QLatin1String(": "), 1);
     }
     template <typename T> T* Child(const char* name) const { return findChild<T*>(QLatin1String(name)); }
     QComboBox* Spaces() const { return Child<QComboBox>("m_pColorSpace"); }
@@ -74,11 +73,9 @@ struct Panel : BVColorWidget {
         QStringList shown;
         for (int slot = 2; slot <= 9; ++slot)
             shown << bvtest::IconColor(Swatch(slot));
-        while (shown.size() > 1 && shown.last() == QLatin1String("000000")) // the black ones at the end
-            shown.removeLast();
-        return shown.join(QLatin1Char(' '));
+        return shown.join(QLatin1Char(' ')).remove(QRegularExpression(QStringLiteral("( 000000)+$")));
     }
-    QStringList log, seen;
+    QStringList log;
 };
 
 } // namespace
@@ -156,7 +153,7 @@ private Q_SLOTS:
         const char* const restored = "04ffff4e2064643232000001ffff1212343456560000";
         const auto color = bvtest::ParseColor;
         const std::map<QByteArray, std::function<void(Arg)>> actions = {
-            { "|", [&](Arg) { panel.log = panel.seen = QStringList(); } },
+            { "|", [&](Arg) { panel.log.clear(); } },
             { "fg", [&](Arg a) { panel.SetForeground(color(a)); } },
             { "bg", [&](Arg a) { panel.SetBackground(color(a)); } },
             { "hsl", [&](Arg a) { panel.SetForeground(color(a).toHsl()); } },
@@ -180,15 +177,8 @@ private Q_SLOTS:
             { "drag", [&](Arg) { DragHue(panel.Child<BVColorWheel>("m_pColorWheel")); } },
             { "restore", [&](Arg a) { QVERIFY(panel.Restore(State(a.toInt(), restored))); } },
         };
-        for (const QString& step : input.split(QLatin1Char(' '))) {
-            const QString before = panel.Shows();
-            const int logged = panel.seen.size();
+        for (const QString& step : input.split(QLatin1Char(' ')))
             actions.at(step.section(QLatin1Char('='), 0, 0).toLatin1())(step.section(QLatin1Char('='), 1));
-            // A change the host makes is announced before any child shows it.
-            for (const QString& shown : panel.seen.mid(logged))
-                if (step != QLatin1String("drag") && !step.startsWith(QLatin1String("type=")))
-                    QCOMPARE(shown, before.section(QLatin1String(": "), 1));
-        }
         QString observed = panel.log.join(QLatin1Char(' ')) + QStringLiteral("; ") + panel.Shows();
         if (expected.count(QLatin1Char(';')) == 2)
             observed += QStringLiteral("; ") + panel.Swatches();
