@@ -103,7 +103,6 @@ private Q_SLOTS:
         bvtest::Rows({ { "|", "; 0 000000: 000000 000000/ffffff -; 000000" },
             { "fg=123456 | space=1 space=0 space=2", "; 2 123456: 113355 113355/ffffff #135" },
             // Digits are read right-aligned while typing, and the text is left as typed.
-            { "fg=123456 space=2 show | type=f", "F000000 F0000ff; 2 0000ff: 0000ff 0000ff/ffffff #f" },
             { "space=2 show | type=f80 type=",
                 "F0000ff F00ff88 Fff8800 F000000; 2 000000: 000000 000000/ffffff #" },
             { "| fg=000000 bg=ffffff hsl=000000 hsl=000000",
@@ -140,7 +139,9 @@ private Q_SLOTS:
             { "space=1 restore=2147483647 | fg=0a141e", "F0a141e; -1 0a141e: 1e3946 1e3946/123456 -" },
             { "restore=3 fg=0a141e | space=0", "; 0 0a141e: 0a141e 0a141e/123456 -" },
             // Leaving Web before the panel is first shown hides the entry for good.
-            { "restore=2 restore=0 show", "; 0 1e3946/hsl: 1e3946 1e3946/123456 -" } });
+            { "restore=2 restore=0 show", "; 0 1e3946/hsl: 1e3946 1e3946/123456 -" },
+            // A color model byte out of range reads as an invalid color; extended RGB is read back.
+            { "restore=0,07ffff1212343456560000053c003400380039ff0000", "; 0 -: 123456 123456/4080bf -" } });
     }
 
     void steps()
@@ -150,7 +151,6 @@ private Q_SLOTS:
         const bvtest::MessageCatcher catcher;
         Panel panel;
         using Arg = const QString&;
-        const char* const restored = "04ffff4e2064643232000001ffff1212343456560000";
         const auto color = bvtest::ParseColor;
         const std::map<QByteArray, std::function<void(Arg)>> actions = {
             { "|", [&](Arg) { panel.log.clear(); } },
@@ -175,7 +175,13 @@ private Q_SLOTS:
                     QTest::keyClicks(panel.Entry(), a);
                 } },
             { "drag", [&](Arg) { DragHue(panel.Child<BVColorWheel>("m_pColorWheel")); } },
-            { "restore", [&](Arg a) { QVERIFY(panel.Restore(State(a.toInt(), restored))); } },
+            { "restore",
+                [&](Arg a) { // "N", or "0,RECORDS" for other foreground and background records
+                    const QString colors = a.contains(QLatin1Char(','))
+                        ? a.section(QLatin1Char(','), 1)
+                        : QStringLiteral("04ffff4e2064643232000001ffff1212343456560000");
+                    QVERIFY(panel.Restore(State(a.toInt(), qPrintable(colors))));
+                } },
         };
         for (const QString& step : input.split(QLatin1Char(' ')))
             actions.at(step.section(QLatin1Char('='), 0, 0).toLatin1())(step.section(QLatin1Char('='), 1));
