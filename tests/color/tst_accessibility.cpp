@@ -23,9 +23,7 @@ const char* RoleName(QAccessibleInterface* face)
 // The first widget under root (root included) a screen reader finds by "name" or "name/role".
 QAccessibleInterface* Find(QWidget* root, const QString& name)
 {
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : QList<QWidget*> { root } + root->findChildren<QWidget*>()) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
         const QString text = face->text(QAccessible::Name);
         if (name == text || name == text + QLatin1Char('/') + QLatin1String(RoleName(face)))
@@ -57,8 +55,8 @@ private Q_SLOTS:
     }
     // "[step:] name" → role, value (a value interface's with its range), description ("=" when the
     // value), checked state, and the last value-change event's value after the step. Steps: "press
-    // NAME" a button's press action; "wheel" sets the wheel's color; "150" the splitter's value; "de"
-    // German; "alone" reads a control never given a color.
+    // NAME" a button's press action; "wheel" sets the wheel's color; "150" the splitter's value;
+    // "alone" reads a control never given a color.
     void reads_data()
     {
         bvtest::Rows({ { "Color wheel", "ColorChooser|hue 200°, saturation 20%, lightness 80%, #c2cfd6|=||" },
@@ -72,12 +70,9 @@ private Q_SLOTS:
             { "Picked color", "Button|#000000|=||" },
             { "press Recent color 1: Foreground color",
                 "Button|#000000|=||hue 0°, saturation 0%, lightness 0%, #000000" },
-            { "Red/Slider", "Slider|194 of 0-255|||" }, { "Splitter", "Splitter|50 of 0-100|||" },
-            { "150: Splitter", "Splitter|100 of 0-100|||100" },
+            { "Splitter", "Splitter|50 of 0-100|||" }, { "150: Splitter", "Splitter|100 of 0-100|||100" },
             { "press Show slider: Show slider", "Button|||checked|" },
-            { "press Show slider: Opacity/Slider", "Slider|40 of 0-99|||" },
-            { "de: Farbrad", "ColorChooser|Farbton 200°, Sättigung 20 %, Helligkeit 80 %, #c2cfd6|=||" },
-            { "de alone: Vordergrundfarbe", "Button|Leer|=||" } });
+            { "press Show slider: Opacity/Slider", "Slider|40 of 0-99|||" } });
     }
 
     void reads();
@@ -96,12 +91,6 @@ void tst_Accessibility::reads()
     box->setAccessibleName(QStringLiteral("Opacity"));
     box->setValue(40);
     BVColorControl alone;
-    QTranslator german;
-    if (step.startsWith(QLatin1String("de"))) {
-        QVERIFY(german.load(QStringLiteral(BV_GERMAN_QM)));
-        QCoreApplication::installTranslator(&german);
-        QCoreApplication::processEvents();
-    }
     g_lastChange.clear();
     if (step.startsWith(QLatin1String("press ")))
         Find(&root, step.mid(6))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -109,7 +98,7 @@ void tst_Accessibility::reads()
         panel->findChild<BVColorWheel*>()->SetColor(QColor::fromHsl(10, 255, 130));
     else if (step == QLatin1String("150"))
         QAccessible::queryAccessibleInterface(splitter)->valueInterface()->setCurrentValue(150);
-    QAccessibleInterface* face = Find(step.endsWith(QLatin1String("alone")) ? &alone : &root, name);
+    QAccessibleInterface* face = Find(step == QLatin1String("alone") ? &alone : &root, name);
     QVERIFY(face);
     const QAccessibleValueInterface* v = face->valueInterface();
     const QAccessible::State state = face->state();

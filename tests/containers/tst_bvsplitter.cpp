@@ -8,24 +8,11 @@
 
 namespace {
 
-const QColor kBackground(10, 100, 200), kInverted(245, 155, 55);
-
-// The divided widget, 200 wide; the splitter must not pass mouse presses on to it.
+// The divided widget; the splitter must not pass mouse presses on to it.
 struct View : QWidget {
-    explicit View(int height = 200)
-    {
-        resize(200, height);
-        setPalette(QPalette(kBackground));
-        setAutoFillBackground(true);
-    }
     void mousePressEvent(QMouseEvent*) override { ++presses; }
     int presses = 0;
 };
-
-QPoint Along(Qt::Orientation orientation, int at, int across)
-{
-    return orientation == Qt::Vertical ? QPoint(at, across) : QPoint(across, at);
-}
 
 } // namespace
 
@@ -66,6 +53,7 @@ private Q_SLOTS:
         const QStringList words = input.split(QLatin1Char(' '));
         const Qt::Orientation orientation = words[0] == QLatin1String("V") ? Qt::Vertical : Qt::Horizontal;
         View view;
+        view.resize(200, 200);
         BVSplitter splitter(orientation, &view);
         QCOMPARE(
             splitter.cursor().shape(), orientation == Qt::Vertical ? Qt::SplitHCursor : Qt::SplitVCursor);
@@ -81,6 +69,8 @@ private Q_SLOTS:
         });
         QWidget elsewhere;
         const QString action = words[2];
+        const auto along
+            = [&](int at) { return orientation == Qt::Vertical ? QPoint(at, 60) : QPoint(60, at); };
         const QVector<int> points = bvtest::Numbers(words.mid(3).join(QLatin1Char(' ')));
         if (action == QLatin1String("set"))
             splitter.SetPosition(words[3] == QLatin1String("nan") ? qQNaN() : words[3].toDouble());
@@ -90,52 +80,45 @@ private Q_SLOTS:
             bvtest::SendMouse(
                 &splitter, QEvent::MouseButtonRelease, splitter.mapFromParent(QPoint(points[0], points[1])));
         else if (action == QLatin1String("drag")) {
-            QTest::mousePress(&view, Qt::LeftButton, {}, Along(orientation, points.first(), 60));
+            QTest::mousePress(&view, Qt::LeftButton, {}, along(points.first()));
             for (const int point : points.mid(1))
-                QTest::mouseMove(&view, Along(orientation, point, 60));
-            QTest::mouseRelease(&view, Qt::LeftButton, {}, Along(orientation, points.last(), 60));
+                QTest::mouseMove(&view, along(point));
+            QTest::mouseRelease(&view, Qt::LeftButton, {}, along(points.last()));
         } else if (bvtest::ShowActive(&elsewhere)) // the shortcuts are the application's
             QTest::keySequence(&elsewhere, QKeySequence(action));
-        bvtest::SendMouse(&splitter, QEvent::MouseButtonPress, {}, Qt::RightButton);
-        bvtest::SendMouse(&splitter, QEvent::MouseMove, QPoint(1000, 1000), Qt::RightButton);
-        bvtest::SendMouse(&splitter, QEvent::MouseButtonRelease, QPoint(1000, 1000), Qt::RightButton);
+        for (const QEvent::Type type :
+            { QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease })
+            bvtest::SendMouse(&splitter, type, QPoint(1, 1) * (type == QEvent::MouseButtonPress ? 0 : 1000),
+                Qt::RightButton);
         const int at = orientation == Qt::Vertical ? splitter.x() : splitter.y();
         QTEST(QStringLiteral("%1 | %2").arg(seen.join(QLatin1Char(' '))).arg(at).trimmed(), "expected");
         QCOMPARE(placed, splitter.geometry());
-        QCOMPARE(splitter.size(), orientation == Qt::Vertical ? QSize(32, 200) : QSize(200, 32));
         QCOMPARE(view.presses, 0);
     }
 
-    // "V|H image-size" → the handle's place in a view 201 high (line at 100, the strip's centre row 101);
-    // difference with white inverts, and where the line meets the handle's top row the two cancel.
-    void paint_data()
-    {
-        bvtest::Rows({ { "V 5 11", "97 95 5 11" }, { "V 0 0", "0 0 0 0" }, { "H 5 11", "0 0 0 0" } });
-    }
-
+    // A white 5×11 handle, or none, in a view 201 high: the line at x 100 and the handle centred on
+    // row 101 invert what is under them, and where the line meets the handle's top row the two cancel.
     void paint()
     {
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
-        const QVector<int> n = bvtest::Numbers(input), e = bvtest::Numbers(expected);
-        const bool vertical = input.startsWith(QLatin1Char('V'));
-        const QRect handle = QRect(e[0], e[1], e[2], e[3]).normalized();
-        QTemporaryDir theme; // a white handle, twice the size for ratio 2
-        for (const int scale : { 1, 2 }) {
-            QImage file(QSize(n[0], n[1]) * scale, QImage::Format_ARGB32);
-            file.fill(Qt::white);
-            file.save(theme.filePath(scale == 1 ? QStringLiteral("preview-splitter-handler.png")
-                                                : QStringLiteral("preview-splitter-handler@2x.png")));
-        }
-        QDir::setSearchPaths(QStringLiteral("theme"), { theme.path() });
-        View view(201);
-        BVSplitter splitter(vertical ? Qt::Vertical : Qt::Horizontal, &view);
-        QImage rendered(view.size(), QImage::Format_RGB32);
-        view.render(&rendered);
-        for (int i = 0; i < rendered.width() * rendered.height(); ++i) {
-            const QPoint p(i % rendered.width(), i / rendered.width());
-            const bool line = (vertical ? p.x() : p.y()) == 100 && !handle.adjusted(0, 1, 0, 0).contains(p);
-            QCOMPARE(rendered.pixelColor(p), line != handle.contains(p) ? kInverted : kBackground);
+        for (const QRect handle : { QRect(97, 95, 5, 11), QRect() }) {
+            QTemporaryDir theme;
+            QImage white(handle.size(), QImage::Format_ARGB32);
+            white.fill(Qt::white);
+            white.save(theme.filePath(QStringLiteral("preview-splitter-handler.png")));
+            white.scaled(handle.size() * 2)
+                .save(theme.filePath(QStringLiteral("preview-splitter-handler@2x.png")));
+            QDir::setSearchPaths(QStringLiteral("theme"), { theme.path() });
+            View view;
+            view.setGeometry(0, 0, 200, 201);
+            BVSplitter splitter(Qt::Vertical, &view);
+            QImage rendered(view.size(), QImage::Format_RGB32);
+            rendered.fill(Qt::black);
+            view.render(&rendered, {}, {}, QWidget::DrawChildren);
+            for (int i = 0; i < rendered.width() * rendered.height(); ++i) {
+                const QPoint p(i % rendered.width(), i / rendered.width());
+                const bool line = p.x() == 100 && !handle.adjusted(0, 1, 0, 0).contains(p);
+                QCOMPARE(rendered.pixelColor(p), QColor(line != handle.contains(p) ? Qt::white : Qt::black));
+            }
         }
     }
 };

@@ -1,28 +1,26 @@
 #include "BVSpinBox.h"
 #include "EasySlider.h"
+#include "SmartDoubleSpinBox.h"
+#include "SmartSpinBox.h"
 #include "TestSupport.h"
 
 class tst_BVSpinBox : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // "where how" → whether the popup stays open. It opens two pixels below the box and flush right,
-    // unless that leaves the screen; the slider takes the box's range and value, and the two follow
-    // each other only while it is open. Only the box closes on a shifted Escape (the toolkit on a
+    // "how" → whether the popup stays open. The slider takes the box's range and value, and the two
+    // follow each other only while it is open. Only the box closes on a shifted Escape (the toolkit on a
     // plain one), sent without a Shift press; the button is left to the click.
     void opensAndCloses_data()
     {
-        bvtest::Rows({ { "bottom shift-escape", "closed" }, { "mid click-outside", "closed" },
-            { "mid press-button", "closed" }, { "mid deactivate", "closed" },
-            { "mid deactivate-on-button", "open" }, { "mid hide-box", "closed" },
-            { "mid hide-window", "closed" }, { "mid disable-box", "closed" },
-            { "mid delete-box", "closed" } });
+        bvtest::Rows({ { "shift-escape", "closed" }, { "click-outside", "closed" },
+            { "press-button", "closed" }, { "deactivate", "closed" }, { "deactivate-on-button", "open" },
+            { "hide-box", "closed" }, { "disable-box", "closed" }, { "delete-box", "closed" } });
     }
 
     void opensAndCloses()
     {
         QFETCH(QString, input);
-        const QString how = input.section(QLatin1Char(' '), 1);
         QWidget window;
         QPointer<BVSpinBox> box = new BVSpinBox(&window);
         auto* button = box->findChild<QPushButton*>();
@@ -34,20 +32,10 @@ private Q_SLOTS:
         box->setValue(500); // at the top, where a slider still on its own range would clamp it
         window.resize(160, 70);
         QVERIFY(bvtest::ShowActive(&window));
-        QCOMPARE(button->geometry().topRight(), box->rect().topRight());
-        const QRect area = box->screen()->availableGeometry();
-        const bool bottom = input.startsWith(QLatin1String("bottom"));
-        const QPoint boxAt(area.center().x(), bottom ? area.bottom() - box->height() - 3 : area.center().y());
-        window.move(window.pos() + boxAt - box->mapToGlobal(QPoint()));
-        QTRY_COMPARE(box->mapToGlobal(QPoint()), boxAt);
         QTest::mouseClick(button, Qt::LeftButton);
-        const QRect popupAt = popup->geometry();
-        QCOMPARE(bottom ? popupAt.bottom() : popupAt.top(),
-            bottom ? area.bottom() : boxAt.y() + box->height() + 1);
-        QCOMPARE(popupAt.right(), boxAt.x() + box->width() - 2);
         QCOMPARE(QList<int>(
                      { slider->minimum(), slider->maximum(), slider->value(), slider->x(), slider->width() }),
-            QList<int>({ -50, 500, 500, 0, popupAt.width() }));
+            QList<int>({ -50, 500, 500, 0, popup->width() }));
         QTRY_VERIFY(slider->hasFocus());
         slider->setValue(70);
         box->stepDown();
@@ -58,27 +46,25 @@ private Q_SLOTS:
             QCursor::setPos(w->mapToGlobal(w->rect().center()));
             return window.windowHandle()->mapFromGlobal(QCursor::pos());
         };
-        if (how == QLatin1String("shift-escape")) {
+        if (input == QLatin1String("shift-escape")) {
             QKeyEvent shiftEscape(QEvent::KeyPress, Qt::Key_Escape, Qt::ShiftModifier);
             QApplication::sendEvent(slider, &shiftEscape);
             QTRY_VERIFY(box->hasFocus()); // the button never took it
-        } else if (how == QLatin1String("click-outside"))
+        } else if (input == QLatin1String("click-outside"))
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, cursorOn(&window));
-        else if (how == QLatin1String("press-button")) {
+        else if (input == QLatin1String("press-button")) {
             QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, cursorOn(button));
             QVERIFY(!popup->isVisible() && button->isChecked());
             QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, cursorOn(button));
             if (button->isChecked()) // offscreen, nothing replays the press on the button
                 QTest::mouseClick(button, Qt::LeftButton);
-        } else if (how.startsWith(QLatin1String("deactivate"))) {
-            cursorOn(how.endsWith(QLatin1String("button")) ? static_cast<QWidget*>(button) : &window);
+        } else if (input.startsWith(QLatin1String("deactivate"))) {
+            cursorOn(input.endsWith(QLatin1String("button")) ? static_cast<QWidget*>(button) : &window);
             QEvent deactivate(QEvent::WindowDeactivate);
             QApplication::sendEvent(slider, &deactivate);
-        } else if (how == QLatin1String("hide-box"))
+        } else if (input == QLatin1String("hide-box"))
             box->hide();
-        else if (how == QLatin1String("hide-window"))
-            window.hide();
-        else if (how == QLatin1String("disable-box"))
+        else if (input == QLatin1String("disable-box"))
             box->setEnabled(false);
         else
             delete box;
@@ -90,6 +76,35 @@ private Q_SLOTS:
             box->stepDown();
             QCOMPARE(QList<int>({ box->value(), slider->value() }), QList<int>({ 68, 90 }));
         }
+    }
+
+    // "BOX KEY" to a focused box, under a host's shortcut on Tab that never fires → the value, from 0,
+    // and where the focus is then: still in the box, on the next widget, or nowhere.
+    void keys_data()
+    {
+        bvtest::Rows({ { "int Tab", "0 next" }, { "double Tab", "0 next" }, { "popup Tab", "0 box" },
+            { "int Up", "1 box" }, { "int Escape", "0 none" }, { "double Num+Enter", "0 none" },
+            { "popup Ctrl+Return", "0 none" } });
+    }
+
+    void keys()
+    {
+        QFETCH(QString, input);
+        QWidget window;
+        const QList<QWidget*> boxes { new SmartSpinBox(&window), new SmartDoubleSpinBox(&window),
+            new BVSpinBox(&window), new QLineEdit(&window) };
+        QWidget* box = boxes[QStringLiteral("idp").indexOf(input[0])];
+        QShortcut tab(QKeySequence(Qt::Key_Tab), &window);
+        QSignalSpy fired(&tab, &QShortcut::activated);
+        QVERIFY(bvtest::ShowActive(&window));
+        box->setFocus();
+        QTest::keySequence(box, QKeySequence(input.section(QLatin1Char(' '), 1)));
+        QCOMPARE(fired.count(), 0);
+        QTEST(QString(QString::number(box->property("value").toInt())
+                  + QLatin1String(box->hasFocus()       ? " box"
+                          : QApplication::focusWidget() ? " next"
+                                                        : " none")),
+            "expected");
     }
 };
 

@@ -64,8 +64,7 @@ void Dump(const QWidget* w, const QString& indent, QStringList& out)
         = QStringLiteral("%1 '%2' min %3 max %4 policy %5 focus %6")
               .arg(QLatin1String(w->metaObject()->className()), w->objectName(), Size(w->minimumSize()),
                   Size(w->maximumSize()), Policy(w->sizePolicy()), QString::number(w->focusPolicy()));
-    if (w->isHidden())
-        line += QStringLiteral(" hidden");
+    line += QLatin1String(w->isHidden() ? " hidden" : "");
     if (!w->windowTitle().isEmpty())
         line += QStringLiteral(" title '%1'").arg(w->windowTitle());
     if (!w->toolTip().isEmpty())

@@ -7,8 +7,8 @@ class BVColorWheel;
 
 namespace bvtest {
 
-// Points "theme:" at the project's theme, as a host does with its own; or at a copy without @2x images.
-void InstallTheme(bool oneSize = false);
+// Points "theme:" at the project's theme, as a host does with its own.
+void InstallTheme();
 
 // Collects every warning, critical and fatal message Qt prints while alive.
 class MessageCatcher {
@@ -26,7 +26,7 @@ private:
 void Rows(std::initializer_list<std::pair<const char*, const char*>> rows);
 // The integers in s, in order ("-5 at 3,4" gives -5 3 4).
 QVector<int> Numbers(const QString& s);
-// "-" is invalid, "hsl:H,S,L[,A]" an HSL color, anything else hex digits with or without "#".
+// "-" is invalid, anything else hex digits.
 QColor ParseColor(const QString& s);
 // A color as a host tells colors apart: its hex digits, then its model unless RGB; "-" when invalid.
 QString ColorName(const QColor& c);
