@@ -39,6 +39,13 @@ private Q_SLOTS:
         editor.Page(2)->hide();
         editor.SetColor(Qt::red);
         QCOMPARE(editor.GetColor(), QColor(255, 128, 0));
+        // A right-to-left host mirrors the rows but no slider, so every groove, a left-to-right ramp,
+        // shows under the handle the color of the handle's value.
+        editor.setLayoutDirection(Qt::RightToLeft);
+        QString drawn = QLatin1String(editor.Page(0)->isRightToLeft() ? "RTL" : "LTR");
+        for (int i = 0; i < 9; ++i)
+            drawn += QLatin1Char(editor.Slider(i / 3, i % 3)->isRightToLeft() ? 'R' : 'L');
+        QCOMPARE(drawn, QStringLiteral("RTLLLLLLLLLL"));
     }
 
     // "mode row value": the row's slider moved there from #4080c0 (HSL 210 128 128 on page 1).
@@ -66,18 +73,6 @@ private Q_SLOTS:
         for (int r = 0; r < 3; ++r)
             QCOMPARE(editor.Slider(mode, r)->styleSheet(),
                 r == row ? own : reference.Slider(mode, r)->styleSheet());
-    }
-
-    // A right-to-left host mirrors the rows but no slider, so every groove, a left-to-right ramp,
-    // shows under the handle the color of the handle's value.
-    void rightToLeft()
-    {
-        Editor editor;
-        editor.setLayoutDirection(Qt::RightToLeft);
-        QString drawn = QLatin1String(editor.Page(0)->isRightToLeft() ? "RTL" : "LTR");
-        for (int i = 0; i < 9; ++i)
-            drawn += QLatin1Char(editor.Slider(i / 3, i % 3)->isRightToLeft() ? 'R' : 'L');
-        QCOMPARE(drawn, QStringLiteral("RTLLLLLLLLLL"));
     }
 };
 

@@ -10,9 +10,10 @@
 #include <cmath>
 #include <memory>
 
-using bvtest::Inside;
-
 namespace {
+
+// What the wheel keeps inside: its images, the triangle's corners, renders started, busy flags.
+const auto Inside = BVColorWheelTest::Inspect;
 
 // The point `radius` from `centre` at `degrees` clockwise from 3 o'clock.
 QPointF Around(const QPointF& centre, double degrees, double radius)
@@ -40,7 +41,7 @@ QString Looks(const QImage& image, const QPointF& at, int hue)
 
 bool Settled(const BVColorWheel& wheel)
 {
-    return !Inside(wheel).busy;
+    return !Inside(wheel).ringBusy && !Inside(wheel).triangleBusy;
 }
 
 QToolButton* Marker(const BVColorWheel* wheel, const char* name)
@@ -258,10 +259,10 @@ private Q_SLOTS:
         QCOMPARE(angle->icon().availableSizes(),
             QList<QSize>({ QSize(22, 22) * BVQtCompat::IntegerDevicePixelRatio(angle) }));
 
-        const bvtest::WheelInside first = Inside(*wheel);
+        const auto first = Inside(*wheel);
         QMargins margins;
         const auto seen = [&] {
-            const bvtest::WheelInside now = Inside(*wheel);
+            const auto now = Inside(*wheel);
             const auto fresh = [&](const QPixmap& shown, const QImage& image) {
                 return QLatin1String(shown.isNull()                                     ? "none"
                         : shown.toImage() == image && shown.devicePixelRatio() == ratio ? "fresh"
@@ -321,8 +322,8 @@ private Q_SLOTS:
             { "A 359 100 100 Shift+Up", "0 100 100 | 1 1 | taken" },
             { "A 0 100 100 Left", "359 100 100 | 1 1 | taken" },
             { "A 10 0 100 Down", "9 0 100 | 1 1 | taken" },
-            { "A 350 100 100 PgUp", "5 100 100 | 1 1 | taken" },
-            { "A 10 100 100 PgDown", "355 100 100 | 1 1 | taken" },
+            { "A 350 100 100 PageUp", "5 100 100 | 1 1 | taken" },
+            { "A 10 100 100 PageDown", "355 100 100 | 1 1 | taken" },
             { "K 10 100 100 Ctrl+Right", "10 101 100 | 1 0 | taken" },
             { "K 10 1 100 Left", "10 0 100 | 1 0 | taken" }, { "K 10 0 100 Left", "10 0 100 | 0 0 | taken" },
             { "K 10 255 100 Right", "10 255 100 | 0 0 | taken" },
@@ -331,10 +332,10 @@ private Q_SLOTS:
             { "K 10 100 100 Up", "10 100 101 | 1 0 | taken" },
             { "K 10 100 255 Up", "10 100 255 | 0 0 | taken" },
             { "K 10 100 0 Down", "10 100 0 | 0 0 | taken" },
-            { "K 10 100 100 PgUp", "10 100 116 | 1 0 | taken" },
-            { "K 10 100 100 PgDown", "10 100 84 | 1 0 | taken" },
+            { "K 10 100 100 PageUp", "10 100 116 | 1 0 | taken" },
+            { "K 10 100 100 PageDown", "10 100 84 | 1 0 | taken" },
             { "K 10 100 100 Home", "10 100 100 | 0 0 | passed" },
-            { "A 10 100 100 Esc", "10 100 100 | 0 0 | passed lost" } });
+            { "A 10 100 100 Escape", "10 100 100 | 0 0 | passed lost" } });
     }
 
     void keys()
@@ -351,14 +352,11 @@ private Q_SLOTS:
         focused->setFocus();
         const int renders = Inside(*wheel).triangleRenders;
         QSignalSpy changed(wheel, &BVColorWheel::ColorChanged);
-        const int combined = [](auto k) { // an int on Qt 5, a QKeyCombination on Qt 6
-            if constexpr (std::is_same_v<decltype(k), int>)
-                return k;
-            else
-                return k.toCombined();
-        }(QKeySequence(w[4])[0]);
-        const auto modifiers = Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask);
-        const int key = combined & ~Qt::KeyboardModifierMask;
+        const QString name = w[4].section(QLatin1Char('+'), -1); // after Shift+ or Ctrl+, if any
+        const Qt::KeyboardModifiers modifiers = w[4].startsWith(QLatin1String("Shift")) ? Qt::ShiftModifier
+            : w[4].startsWith(QLatin1String("Ctrl"))                                    ? Qt::ControlModifier
+                                                                                        : Qt::NoModifier;
+        const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable(QStringLiteral("Key_") + name));
         QKeyEvent query(QEvent::ShortcutOverride, key, modifiers);
         query.ignore();
         QApplication::sendEvent(focused, &query);

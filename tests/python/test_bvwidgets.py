@@ -8,8 +8,7 @@ Qt, QColor, QWidget = QtCore.Qt, QtGui.QColor, QtWidgets.QWidget
 app = QtWidgets.QApplication.instance() or QtWidgets.QApplication(["test"])
 
 
-class Page(QWidget):
-    pass
+class Page(QWidget): pass
 
 
 class BVWidgetsTest(unittest.TestCase):
@@ -56,8 +55,7 @@ class BVWidgetsTest(unittest.TestCase):
 
         slider = Slider(Qt.Orientation.Horizontal)
         slider.resize(200, 20)
-        QtTest.QTest.mousePress(slider, Qt.MouseButton.LeftButton, Qt.KeyboardModifier.NoModifier,
-                                QtCore.QPoint(150, 10))
+        QtTest.QTest.mousePress(slider, Qt.MouseButton.LeftButton, Qt.KeyboardModifier.NoModifier, QtCore.QPoint(150, 10))
         self.assertEqual((calls, slider.value() > 60), (["press"], True))
 
     def test_save_restore_round_trip(self):

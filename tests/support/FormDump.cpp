@@ -9,11 +9,6 @@ QString Size(const QSize& s)
     return QString::asprintf("%dx%d", s.width(), s.height());
 }
 
-QString Policy(const QSizePolicy& p)
-{
-    return QString::asprintf("%d/%d", int(p.horizontalPolicy()), int(p.verticalPolicy()));
-}
-
 // Where item `index` sits: a grid cell with spans, or a box index.
 QString Cell(const QLayout* layout, int index)
 {
@@ -45,10 +40,7 @@ void Dump(const QLayout* layout, const QString& indent, QStringList& out)
         if (item->widget())
             out << at + QStringLiteral("widget '%1'").arg(item->widget()->objectName()) + Cell(layout, i);
         else if (const QSpacerItem* spacer = item->spacerItem())
-            out << at
-                    + QStringLiteral("spacer %1 policy %2")
-                          .arg(Size(spacer->sizeHint()), Policy(spacer->sizePolicy()))
-                    + Cell(layout, i);
+            out << at + QStringLiteral("spacer ") + Size(spacer->sizeHint()) + Cell(layout, i);
         else if (item->layout()) {
             out << at + QStringLiteral("layout") + Cell(layout, i);
             Dump(item->layout(), at + QStringLiteral("  "), out);
@@ -57,13 +49,12 @@ void Dump(const QLayout* layout, const QString& indent, QStringList& out)
 }
 
 // A widget's line, then its style sheet, layout and children (not Qt's own inner ones, such as
-// a spin box's line edit).
+// a spin box's line edit). Size policies and frames are left to the form code they would restate.
 void Dump(const QWidget* w, const QString& indent, QStringList& out)
 {
-    QString line
-        = QStringLiteral("%1 '%2' min %3 max %4 policy %5 focus %6")
-              .arg(QLatin1String(w->metaObject()->className()), w->objectName(), Size(w->minimumSize()),
-                  Size(w->maximumSize()), Policy(w->sizePolicy()), QString::number(w->focusPolicy()));
+    QString line = QStringLiteral("%1 '%2' min %3 max %4")
+                       .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
+                           Size(w->minimumSize()), Size(w->maximumSize()));
     line += QLatin1String(w->isHidden() ? " hidden" : "");
     if (!w->windowTitle().isEmpty())
         line += QStringLiteral(" title '%1'").arg(w->windowTitle());
@@ -71,8 +62,6 @@ void Dump(const QWidget* w, const QString& indent, QStringList& out)
         line += QStringLiteral(" tip '%1'").arg(w->toolTip());
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         line += QStringLiteral(" text '%1' icon %2").arg(button->text(), Size(button->iconSize()));
-    if (const auto* frame = qobject_cast<const QFrame*>(w); frame && frame->frameShape() != QFrame::NoFrame)
-        line += QString::asprintf(" frame %d/%d", int(frame->frameShape()), int(frame->frameShadow()));
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
         const QPixmap pixmap = label->property("pixmap").value<QPixmap>(); // in logical pixels
         line += QStringLiteral(" text '%1' align %2 pixmap %3")
@@ -85,14 +74,13 @@ void Dump(const QWidget* w, const QString& indent, QStringList& out)
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(w))
         line += QString::asprintf(" range %d..%d", slider->minimum(), slider->maximum());
     if (const auto* box = qobject_cast<const QSpinBox*>(w))
-        line += QString::asprintf(" range %d..%d base %d buttons %d", box->minimum(), box->maximum(),
-            box->displayIntegerBase(), int(box->buttonSymbols()));
+        line += QString::asprintf(
+            " range %d..%d base %d", box->minimum(), box->maximum(), box->displayIntegerBase());
     if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
-        line += QStringLiteral(" items '%1' adjust %2")
-                    .arg(items.join(QLatin1Char('|')), QString::number(combo->sizeAdjustPolicy()));
+        line += QStringLiteral(" items '%1'").arg(items.join(QLatin1Char('|')));
     }
     // Fixed geometry only: in a layout the style and the fonts place a widget.
     if (!w->parentWidget() || !InLayout(w->parentWidget()->layout(), w))

@@ -1,8 +1,5 @@
 #include "TestSupport.h"
 
-#include "BVColorWheel.h"
-#include "BVColorWheelSeam.h"
-
 namespace bvtest {
 
 namespace {
@@ -75,12 +72,6 @@ QString IconColor(const QWidget* button)
 {
     const QIcon icon = qobject_cast<const QAbstractButton*>(button)->icon();
     return QColor(icon.pixmap(icon.availableSizes().value(0)).toImage().pixel(2, 2)).name().mid(1);
-}
-
-WheelInside Inside(const BVColorWheel& wheel)
-{
-    const BVColorWheelTest::State s = BVColorWheelTest::Inspect(wheel);
-    return { s.ring, s.triangle, s.vertices, s.ringRenders, s.triangleRenders, s.ringBusy || s.triangleBusy };
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button)

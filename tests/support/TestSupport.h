@@ -3,8 +3,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-class BVColorWheel;
-
 namespace bvtest {
 
 // Points "theme:" at the project's theme, as a host does with its own.
@@ -32,15 +30,6 @@ QColor ParseColor(const QString& s);
 QString ColorName(const QColor& c);
 // The color of a button's icon, as hex digits: what a swatch shows.
 QString IconColor(const QWidget* button);
-
-// What the wheel keeps inside: its images, the triangle's corners, renders started, one still running.
-struct WheelInside {
-    QPixmap ring, triangle;
-    QVector<QPointF> vertices;
-    int ringRenders = 0, triangleRenders = 0;
-    bool busy = false;
-};
-WheelInside Inside(const BVColorWheel& wheel);
 
 // A mouse event through QApplication, so an ignored one reaches the parent; a move reports no button.
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
