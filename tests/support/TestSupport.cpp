@@ -55,23 +55,12 @@ QVector<int> Numbers(const QString& s)
     return numbers;
 }
 
-QColor ParseColor(const QString& s)
-{
-    return s == QLatin1String("-") ? QColor() : QColor(QLatin1Char('#') + s);
-}
-
 QString ColorName(const QColor& c)
 {
     if (!c.isValid())
         return QStringLiteral("-");
     const char* model = c == c.toHsl() ? "/hsl" : c == c.toHsv() ? "/hsv" : c == c.toCmyk() ? "/cmyk" : "";
     return c.name().mid(1) + QLatin1String(model);
-}
-
-QString IconColor(const QWidget* button)
-{
-    const QIcon icon = qobject_cast<const QAbstractButton*>(button)->icon();
-    return QColor(icon.pixmap(icon.availableSizes().value(0)).toImage().pixel(2, 2)).name().mid(1);
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button)

@@ -24,12 +24,8 @@ private:
 void Rows(std::initializer_list<std::pair<const char*, const char*>> rows);
 // The integers in s, in order ("-5 at 3,4" gives -5 3 4).
 QVector<int> Numbers(const QString& s);
-// "-" is invalid, anything else hex digits.
-QColor ParseColor(const QString& s);
 // A color as a host tells colors apart: its hex digits, then its model unless RGB; "-" when invalid.
 QString ColorName(const QColor& c);
-// The color of a button's icon, as hex digits: what a swatch shows.
-QString IconColor(const QWidget* button);
 
 // A mouse event through QApplication, so an ignored one reaches the parent; a move reports no button.
 void SendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
