@@ -29,7 +29,9 @@ private Q_SLOTS:
         QPointer<QWidget> old = new QLabel, header = new QLabel;
         for (QWidget* h : { old.data(), header.data(), header.data() })
             wizard.SetHeader(h);
+        QPointer<QWidget> footer = new QLabel;
         wizard.AddFooterItem(nullptr);
+        wizard.AddFooterItem(footer);
         QList<QPointer<QWidget>> pages;
         for (const QString& call : input.split(QLatin1Char(' '))) {
             QWidget* widget = pool.value(call.mid(1).toInt());
@@ -52,7 +54,7 @@ private Q_SLOTS:
         QTEST(shown, "expected");
         QCOMPARE(wizard.GetPage(), pages.value(wizard.GetPageIndex()).data());
         QCOMPARE(wizard.GetPage(pages.size()), nullptr);
-        QVERIFY(old->isHidden() && !header->isHidden());
+        QVERIFY(old->isHidden() && !header->isHidden() && footer->parentWidget() == &wizard);
         wizard.SetHeader(nullptr);
         QVERIFY(header->isHidden());
         QCOMPARE(messages.Messages(), QStringList());
