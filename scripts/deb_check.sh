@@ -34,6 +34,8 @@ python_import() {
         env "$@" /usr/bin/python3 - "$major" "$root" <<'EOF'
 import importlib, os, sys
 major, root = sys.argv[1], os.path.realpath(sys.argv[2]) + "/"
+# PyQt's package spans every PyQtN folder on the path; the root's comes first, as in the tests.
+importlib.import_module("PyQt" + major).__path__.sort(key=lambda p: not os.path.realpath(p).startswith(root))
 module = os.path.realpath(importlib.import_module("PyQt%s.BVWidgets" % major).__file__)
 library = [line.split()[-1] for line in open("/proc/self/maps") if "/libbvwidgets" in line][0]
 print("PyQt%s.BVWidgets: %s, library %s" % (major, module, library))

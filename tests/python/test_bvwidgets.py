@@ -2,6 +2,8 @@
 import ctypes, gc, importlib, os, unittest
 
 major = os.environ.get("BV_PYQT", "5")
+# PyQt's package spans every PyQtN folder on the path: the module of the build under test (PYTHONPATH) comes first.
+importlib.import_module("PyQt" + major).__path__.sort(key=lambda p: not any(p.startswith(e) for e in os.environ.get("PYTHONPATH", "-").split(":")))
 QtCore, QtGui, QtTest, QtWidgets, sip, BV = (importlib.import_module("PyQt%s.%s" % (major, n))
                                               for n in ("QtCore", "QtGui", "QtTest", "QtWidgets", "sip", "BVWidgets"))
 Qt, QColor, QWidget = QtCore.Qt, QtGui.QColor, QtWidgets.QWidget
