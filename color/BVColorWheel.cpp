@@ -112,6 +112,12 @@ public:
     void OnRingRendered();
     void OnTriangleRendered();
     void UpdateSize(const QSize& size);
+    // m_size and the geometry that follows from it and the margins, always together.
+    void SetSize(const QSize& size)
+    {
+        m_size = size;
+        m_geometry = WheelGeometry(m_size, m_markerSize, 1, m_margins);
+    }
     void PlaceAngleMarker();
     void UpdateTriangle();
 
@@ -132,7 +138,7 @@ public:
     const int m_markerSize = 22;
     QSize m_size;
     QMargins m_margins;
-    // Where things lie for m_size and m_margins, in widget coordinates.
+    // Where things lie for m_size and m_margins, in widget coordinates (SetSize).
     WheelGeometry m_geometry { m_size, m_markerSize, 1, m_margins };
     QToolButton* m_pAngleMarker = nullptr;
     QToolButton* m_pColorMarker = nullptr;
@@ -214,8 +220,7 @@ void BVColorWheelPrivate::OnTriangleRendered()
 
 void BVColorWheelPrivate::UpdateSize(const QSize& size)
 {
-    m_size = size;
-    m_geometry = WheelGeometry(m_size, m_markerSize, 1, m_margins);
+    SetSize(size);
     StartRingRender();
     StartTriangleRender();
 }
@@ -329,8 +334,7 @@ BVColorWheel::BVColorWheel(QWidget* parent, Qt::WindowFlags flags)
     connect(d->m_pSpareTimer, &QTimer::timeout, this, [this] { d->m_spares.Release(); });
     connect(d->m_pRingWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnRingRendered(); });
     connect(d->m_pTriangleWatcher, &QFutureWatcherBase::finished, this, [this] { d->OnTriangleRendered(); });
-    d->m_size = size();
-    d->m_geometry = WheelGeometry(d->m_size, d->m_markerSize, 1, d->m_margins);
+    d->SetSize(size());
     d->StartRingRender();
     d->StartTriangleRender();
 
