@@ -5,12 +5,19 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <iterator>
+
 namespace bvkeys {
 
 namespace {
 
-constexpr int kHuePage = 15;
-constexpr int kLightnessPage = 16;
+// What a key steps on the hue marker, and on the other one.
+struct Step {
+    int key, hue, saturation, lightness;
+};
+constexpr Step kSteps[] = { { Qt::Key_Right, 1, 1, 0 }, { Qt::Key_Left, -1, -1, 0 }, { Qt::Key_Up, 1, 0, 1 },
+    { Qt::Key_Down, -1, 0, -1 }, { Qt::Key_PageUp, 15, 0, 16 }, { Qt::Key_PageDown, -15, 0, -16 } };
 
 // A filter rather than key handlers on the wheel, whose overrides are part of its ABI.
 class WheelKeys : public QObject {
@@ -26,36 +33,22 @@ protected:
     {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
-        const bool hue = watched == m_pHueMarker;
-        int dh = 0, ds = 0, dl = 0;
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Right:
-            (hue ? dh : ds) = 1;
-            break;
-        case Qt::Key_Left:
-            (hue ? dh : ds) = -1;
-            break;
-        case Qt::Key_Up:
-            (hue ? dh : dl) = 1;
-            break;
-        case Qt::Key_Down:
-            (hue ? dh : dl) = -1;
-            break;
-        case Qt::Key_PageUp:
-            (hue ? dh : dl) = hue ? kHuePage : kLightnessPage;
-            break;
-        case Qt::Key_PageDown:
-            (hue ? dh : dl) = hue ? -kHuePage : -kLightnessPage;
-            break;
-        case Qt::Key_Escape:
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
             // The override query stays unanswered, so a host shortcut on Escape still wins.
             if (event->type() != QEvent::KeyPress)
                 return false;
             static_cast<QWidget*>(watched)->clearFocus();
             return true;
-        default:
-            return false;
         }
+        const auto step = std::find_if(
+            std::begin(kSteps), std::end(kSteps), [key](const Step& s) { return s.key == key; });
+        if (step == std::end(kSteps))
+            return false;
+        const bool hue = watched == m_pHueMarker;
+        const int dh = hue ? step->hue : 0;
+        const int ds = hue ? 0 : step->saturation;
+        const int dl = hue ? 0 : step->lightness;
         event->accept();
         const QColor color = m_pWheel->GetColor();
         // Black and white have no saturation to change (Qt 5's QColor even compares them equal
